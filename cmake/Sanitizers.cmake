@@ -1,0 +1,6 @@
+# ZARV_SANITIZE builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails the run.
+if(ZARV_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()

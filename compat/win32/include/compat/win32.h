@@ -1,0 +1,40 @@
+// Controls of the Win32 stand-in that Windows itself does not have: a virtual
+// primary screen and a virtual performance counter for tests and the capture
+// tool, the SDL window behind a handle for the other stand-ins, and a way to
+// play the window manager's part.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+struct SDL_Window;
+
+namespace compat::win32
+{
+
+// GetSystemMetrics(SM_CXSCREEN / SM_CYSCREEN) answers this size instead of the
+// primary display's desktop size, and no display is needed to ask.
+void SetVirtualScreenSize(int width, int height);
+void ClearVirtualScreenSize();
+
+// QueryPerformanceCounter reads a counter that moves only by
+// AdvanceVirtualClock; QueryPerformanceFrequency answers `frequency`.
+void UseVirtualClock(int64_t frequency = 1'000'000);
+void AdvanceVirtualClock(int64_t ticks);
+void UseRealClock();
+
+// The SDL window behind a window handle (null for an unknown handle).
+SDL_Window* SdlWindowOf(HWND window);
+
+// Whether the window has the keyboard focus (it is in the foreground).
+bool HasKeyboardFocus(HWND window);
+
+// Queues WM_CLOSE for the window, as the window manager's close button does.
+void RequestClose(HWND window);
+
+// Destroys every window, unregisters every class, empties the message queue
+// and restores the real screen and clock: a fresh process, for tests.
+void ResetForTests();
+
+} // namespace compat::win32
