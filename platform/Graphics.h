@@ -1,0 +1,35 @@
+// Creates and owns the process-wide Direct3D 9 object and its one device.
+#pragma once
+
+#include <d3d9.h>
+#include <d3dx9.h>
+
+struct DeviceParam
+{
+    unsigned int width;       // back-buffer width in pixels
+    unsigned int height;      // back-buffer height in pixels
+    unsigned int colorBits;   // not read by device creation
+    unsigned int depthBits;   // only whether it is zero matters
+    unsigned int stencilBits; // only whether it is zero matters
+    bool windowed;
+    bool vsync; // present once per retrace instead of immediately
+};
+
+// Half the primary screen, 32 bits everywhere, windowed, no vsync.
+DeviceParam DefaultDeviceParam();
+
+class CGraphics
+{
+public:
+    CGraphics();
+    // Releases the device, then the Direct3D object.
+    ~CGraphics();
+
+    // Creates the Direct3D object once; returns whether it exists.
+    bool CreateDirect3D();
+    // Creates the device through the adapter / device type / vertex
+    // processing / depth format ladder, or resets the existing device.
+    bool Create(HWND window, const DeviceParam* param);
+
+    static IDirect3DDevice9* GetDevice();
+};
