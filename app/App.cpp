@@ -179,6 +179,21 @@ void AppRelease()
     Release(g_window);
 }
 
+void AppRun()
+{
+    MSG msg = {};
+    while (msg.message != WM_QUIT)
+    {
+        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (!AppFrame())
+            break;
+    }
+}
+
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd)
 {
     (void)hInstance;
@@ -191,18 +206,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
     if (!AppInit())
         return 1;
 
-    MSG msg = {};
-    while (msg.message != WM_QUIT)
-    {
-        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (!AppFrame())
-            break;
-    }
-
+    AppRun();
     AppRelease();
     return 0;
 }

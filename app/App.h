@@ -22,5 +22,9 @@ extern CFrameTimer* g_frameTimer;
 bool AppInit();
 // Runs one frame; returns the world update's result (false: end the program).
 bool AppFrame();
+// The message pump: takes at most one window message per turn and runs one
+// frame per turn, until the world's update ends the program or WM_QUIT was
+// taken (one more frame runs after it).
+void AppRun();
 // Destroys the objects in order.
 void AppRelease();

@@ -1,0 +1,48 @@
+#include "ShellFixture.h"
+
+#include <compat/dinput.h>
+#include <compat/win32.h>
+
+void ShellTest::SetUp()
+{
+    compat::win32::ResetForTests();
+    compat::d3d9::ResetForTests();
+    compat::dinput::ResetForTests();
+    compat::win32::SetVirtualScreenSize(1920, 1080);
+    compat::win32::UseVirtualClock(kTicksPerSecond);
+    compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
+    compat::dinput::UseScriptedKeyboard(true);
+}
+
+void ShellTest::TearDown()
+{
+    AppRelease();
+    compat::dinput::ResetForTests();
+    compat::d3d9::ResetForTests();
+    compat::win32::ResetForTests();
+}
+
+std::vector<compat::d3d9::RecordedCall> ShellTest::CallsNamed(std::string_view method)
+{
+    std::vector<compat::d3d9::RecordedCall> calls;
+    for (const auto& call : compat::d3d9::RecordedCalls())
+        if (call.method == method)
+            calls.push_back(call);
+    return calls;
+}
+
+std::vector<compat::d3d9::RecordedCall> ShellTest::DrawingCalls()
+{
+    static constexpr std::string_view kBookkeeping[] = {"AddRef", "Release", "QueryInterface",
+                                                        "Lock", "Unlock", "GetDesc"};
+    std::vector<compat::d3d9::RecordedCall> calls;
+    for (const auto& call : compat::d3d9::RecordedCalls())
+    {
+        bool keep = true;
+        for (std::string_view name : kBookkeeping)
+            keep = keep && call.method != name;
+        if (keep)
+            calls.push_back(call);
+    }
+    return calls;
+}

@@ -1,0 +1,27 @@
+// A fresh process for each shell test: a virtual 1920x1080 screen, a virtual
+// clock, the recording device backend and the scripted keyboard.
+#pragma once
+
+#include "app/App.h"
+
+#include <compat/d3d9.h>
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+class ShellTest : public ::testing::Test
+{
+protected:
+    static constexpr int64_t kTicksPerSecond = 1'000'000;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // The recorded calls with the given method name, in order.
+    static std::vector<compat::d3d9::RecordedCall> CallsNamed(std::string_view method);
+    // The recorded calls made on the device and the font, in order, without
+    // the buffer and object bookkeeping (AddRef, Release, Lock, ...).
+    static std::vector<compat::d3d9::RecordedCall> DrawingCalls();
+};
