@@ -105,6 +105,20 @@ typedef GUID IID;
 typedef const GUID& REFGUID;
 typedef const IID& REFIID;
 
+// The base of every COM-style interface the stand-ins hand out.
+struct IUnknown
+{
+    virtual HRESULT QueryInterface(REFIID riid, void** ppvObject) = 0;
+    virtual ULONG AddRef() = 0;
+    virtual ULONG Release() = 0;
+
+protected:
+    ~IUnknown() = default;
+};
+typedef IUnknown* LPUNKNOWN;
+inline constexpr IID IID_IUnknown = {
+    0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
 inline bool operator==(const GUID& a, const GUID& b)
 {
     if (a.Data1 != b.Data1 || a.Data2 != b.Data2 || a.Data3 != b.Data3)
@@ -140,15 +154,23 @@ struct WNDCLASSEXW
 #define E_FAIL ((HRESULT)0x80004005)
 #define E_OUTOFMEMORY ((HRESULT)0x8007000E)
 #define E_INVALIDARG ((HRESULT)0x80070057)
+#define CLASS_E_NOAGGREGATION ((HRESULT)0x80040110)
 #define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
 #define FAILED(hr) (((HRESULT)(hr)) < 0)
 
 // Error codes for GetLastError.
 #define ERROR_SUCCESS 0
+#define ERROR_NOT_SUPPORTED 50
 #define ERROR_INVALID_PARAMETER 87
+#define ERROR_INSUFFICIENT_BUFFER 122
+#define ERROR_MR_MID_NOT_FOUND 317
+#define ERROR_INVALID_FLAGS 1004
 #define ERROR_INVALID_WINDOW_HANDLE 1400
 #define ERROR_CLASS_ALREADY_EXISTS 1410
 #define ERROR_CANNOT_FIND_WND_CLASS 1407
+#define ERROR_CLASS_DOES_NOT_EXIST 1411
+#define ERROR_CLASS_HAS_WINDOWS 1412
+#define ERROR_NOT_ENOUGH_QUOTA 1816
 #define ERROR_DEVICE_NOT_AVAILABLE 4319
 
 // Window messages.
@@ -166,6 +188,7 @@ struct WNDCLASSEXW
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_USER 0x0400
 
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
@@ -186,15 +209,18 @@ struct WNDCLASSEXW
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
 
+#define MAKEINTATOM(i) ((LPCWSTR)(uintptr_t)((WORD)(i)))
 #define MAKEINTRESOURCEW(i) ((LPCWSTR)(uintptr_t)((WORD)(i)))
 #define IDI_APPLICATION MAKEINTRESOURCEW(32512)
 #define IDC_ARROW MAKEINTRESOURCEW(32512)
 #define WHITE_BRUSH 0
+#define BLACK_BRUSH 4
 
 #define MB_OK 0x00000000L
 #define MB_ICONERROR 0x00000010L
 #define IDOK 1
 
+#define FORMAT_MESSAGE_ALLOCATE_BUFFER 0x00000100
 #define FORMAT_MESSAGE_IGNORE_INSERTS 0x00000200
 #define FORMAT_MESSAGE_FROM_SYSTEM 0x00001000
 

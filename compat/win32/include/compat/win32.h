@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 
 struct SDL_Window;
 
@@ -29,6 +30,16 @@ SDL_Window* SdlWindowOf(HWND window);
 
 // Whether the window has the keyboard focus (it is in the foreground).
 bool HasKeyboardFocus(HWND window);
+
+// How many times the window has lost the keyboard focus since it was created
+// (0 for an unknown handle): two different counts mean the focus was lost in
+// between, even when it has come back since.
+unsigned FocusLossCount(HWND window);
+
+// The keys held now, indexed by SDL scancode (SDL_NUM_SCANCODES entries, 1 for
+// a held key), as the message pump has seen them in SDL's key events. A
+// window's focus loss releases them all.
+std::span<const std::uint8_t> HeldKeys();
 
 // Queues WM_CLOSE for the window, as the window manager's close button does.
 void RequestClose(HWND window);

@@ -1,0 +1,60 @@
+#include "Video.h"
+
+#include "LastError.h"
+
+#include <SDL.h>
+
+#include <dlfcn.h>
+
+#include <string>
+
+namespace compat::win32
+{
+
+bool EnsureVideo()
+{
+    if (VideoRunning())
+        return true;
+    // The program ends through WM_CLOSE → WM_DESTROY → WM_QUIT, not through
+    // SDL_QUIT; closing the last window must not look like a signal.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    {
+        Fail(ERROR_DEVICE_NOT_AVAILABLE,
+             std::string("no display could be opened (SDL: ") + SDL_GetError() + ")");
+        return false;
+    }
+    return true;
+}
+
+bool VideoRunning()
+{
+    return SDL_WasInit(SDL_INIT_VIDEO) != 0;
+}
+
+void KeepOpenGlLibrariesLoaded()
+{
+    // SDL unloads libEGL (offscreen driver) or libGL (X11) with the last
+    // OpenGL window, and loads it again for the next one. Mesa's EGL keeps an
+    // allocation that is reachable only while it is loaded, which a leak
+    // checker then reports at exit. Marking the loaded libraries "no delete"
+    // keeps them; loading nothing that is not loaded already.
+    for (const char* library : {"libEGL.so.1", "libGL.so.1"})
+        if (void* handle = dlopen(library, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE))
+            dlclose(handle); // drops only this call's reference
+}
+
+void StopVideo()
+{
+    if (VideoRunning())
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+} // namespace compat::win32
+
+// Leaks below SDL that a sanitizer build would report at exit, none of them
+// ours: D-Bus, which SDL's X11 video starts, keeps a buffer it never frees.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libdbus-1.so\n";
+}
