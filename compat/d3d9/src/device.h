@@ -2,8 +2,9 @@
 // work to its backend and offers every call to the backend's record. Holds a
 // reference to its Direct3D object; its buffers and fonts hold one to it.
 // The methods live in device.cpp (lifetime, scene, clear, present, reset),
-// device_resources.cpp (buffers), device_states.cpp (state setters and
-// getters) and device_draw.cpp (draw calls).
+// device_resources.cpp (buffers), device_states.cpp (transforms, render and
+// sampler states), device_lighting.cpp (lights, material),
+// device_vertex_input.cpp (FVF, streams, indices) and device_draw.cpp.
 #pragma once
 
 #include "backend.h"

@@ -1,13 +1,8 @@
-// The device's state setters and getters: transforms, material, lights,
-// render and sampler states, texture stages and the vertex input.
-#include "buffer.h"
+// The device's transforms, render and sampler states, and texture stages.
 #include "device.h"
 #include "errors.h"
-#include "fvf.h"
 
 #include <d3dx9math.h>
-
-#include <cmath>
 
 namespace compat::d3d9
 {
@@ -120,45 +115,6 @@ bool IsValidSamplerValue(D3DSAMPLERSTATETYPE type, DWORD value)
     }
 }
 
-HRESULT CheckLight(const D3DLIGHT9& light)
-{
-    const D3DVECTOR& d = light.Direction;
-    const bool hasDirection = d.x != 0.0f || d.y != 0.0f || d.z != 0.0f;
-    switch (light.Type)
-    {
-    case D3DLIGHT_DIRECTIONAL:
-        if (!hasDirection)
-            return Fail(D3DERR_INVALIDCALL, "SetLight: a directional light needs a direction");
-        return D3D_OK;
-    case D3DLIGHT_SPOT:
-        if (!hasDirection)
-            return Fail(D3DERR_INVALIDCALL, "SetLight: a spot light needs a direction");
-        if (!(light.Theta >= 0.0f && light.Theta <= light.Phi && light.Phi <= D3DX_PI))
-            return Fail(D3DERR_INVALIDCALL,
-                        "SetLight: spot cone Theta %g, Phi %g are not 0 <= Theta <= Phi <= pi",
-                        static_cast<double>(light.Theta), static_cast<double>(light.Phi));
-        [[fallthrough]];
-    case D3DLIGHT_POINT:
-        if (!(light.Range >= 0.0f))
-            return Fail(D3DERR_INVALIDCALL, "SetLight: Range %g is negative",
-                        static_cast<double>(light.Range));
-        return D3D_OK;
-    default:
-        return Fail(D3DERR_INVALIDCALL, "SetLight: light type %d is not POINT, SPOT or DIRECTIONAL",
-                    static_cast<int>(light.Type));
-    }
-}
-
-// The light that LightEnable creates for an index that was never set.
-D3DLIGHT9 DefaultLight()
-{
-    D3DLIGHT9 light{};
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Diffuse = {1.0f, 1.0f, 1.0f, 0.0f};
-    light.Direction = {0.0f, 0.0f, 1.0f};
-    return light;
-}
-
 } // namespace
 
 HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* pMatrix)
@@ -230,102 +186,6 @@ HRESULT Device::MultiplyTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* 
                   c.Matrix(*pMatrix);
           });
     return hr;
-}
-
-HRESULT Device::SetMaterial(const D3DMATERIAL9* pMaterial)
-{
-    HRESULT hr = D3D_OK;
-    if (pMaterial == nullptr)
-        hr = Fail(D3DERR_INVALIDCALL, "SetMaterial: pMaterial is null");
-    else
-    {
-        state_.material = *pMaterial;
-        state_.dirty |= kDirtyMaterial;
-    }
-    Trace("SetMaterial", this,
-          [&](CallBuilder& c)
-          {
-              c.Result(hr);
-              if (pMaterial != nullptr)
-                  c.Material(*pMaterial);
-          });
-    return hr;
-}
-
-HRESULT Device::GetMaterial(D3DMATERIAL9* pMaterial)
-{
-    if (pMaterial == nullptr)
-        return Fail(D3DERR_INVALIDCALL, "GetMaterial: pMaterial is null");
-    *pMaterial = state_.material;
-    return D3D_OK;
-}
-
-HRESULT Device::SetLight(DWORD Index, const D3DLIGHT9* pLight)
-{
-    HRESULT hr = pLight == nullptr ? Fail(D3DERR_INVALIDCALL, "SetLight: pLight is null")
-                                   : CheckLight(*pLight);
-    if (SUCCEEDED(hr))
-    {
-        if (LightSlot* slot = state_.FindLight(Index))
-            slot->light = *pLight;
-        else
-            state_.lights.push_back(LightSlot{Index, *pLight, false});
-        state_.dirty |= kDirtyLights;
-    }
-    Trace("SetLight", this,
-          [&](CallBuilder& c)
-          {
-              c.Int(Index).Result(hr);
-              if (pLight != nullptr)
-                  c.Light(*pLight);
-          });
-    return hr;
-}
-
-HRESULT Device::GetLight(DWORD Index, D3DLIGHT9* pLight)
-{
-    const LightSlot* slot = state_.FindLight(Index);
-    if (pLight == nullptr)
-        return Fail(D3DERR_INVALIDCALL, "GetLight: pLight is null");
-    if (slot == nullptr)
-        return Fail(D3DERR_INVALIDCALL, "GetLight: light %u was never set",
-                    static_cast<unsigned>(Index));
-    *pLight = slot->light;
-    return D3D_OK;
-}
-
-HRESULT Device::LightEnable(DWORD Index, BOOL Enable)
-{
-    LightSlot* slot = state_.FindLight(Index);
-    const bool wasEnabled = slot != nullptr && slot->enabled;
-    HRESULT hr = D3D_OK;
-    if (Enable && !wasEnabled && state_.EnabledLightCount() >= kMaxEnabledLights)
-        hr = Fail(D3DERR_INVALIDCALL, "LightEnable: light %u would be more than %zu enabled lights",
-                  static_cast<unsigned>(Index), kMaxEnabledLights);
-    else
-    {
-        if (slot == nullptr)
-        {
-            state_.lights.push_back(LightSlot{Index, DefaultLight(), false});
-            slot = &state_.lights.back();
-        }
-        slot->enabled = Enable != FALSE;
-        state_.dirty |= kDirtyLights;
-    }
-    Trace("LightEnable", this, [&](CallBuilder& c) { c.Int(Index).Int(Enable).Result(hr); });
-    return hr;
-}
-
-HRESULT Device::GetLightEnable(DWORD Index, BOOL* pEnable)
-{
-    const LightSlot* slot = state_.FindLight(Index);
-    if (pEnable == nullptr)
-        return Fail(D3DERR_INVALIDCALL, "GetLightEnable: pEnable is null");
-    if (slot == nullptr)
-        return Fail(D3DERR_INVALIDCALL, "GetLightEnable: light %u was never set",
-                    static_cast<unsigned>(Index));
-    *pEnable = slot->enabled ? TRUE : FALSE;
-    return D3D_OK;
 }
 
 HRESULT Device::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
@@ -405,74 +265,6 @@ HRESULT Device::GetSamplerState(DWORD Sampler, D3DSAMPLERSTATETYPE Type, DWORD* 
         return Fail(D3DERR_INVALIDCALL, "GetSamplerState: pValue is null");
     *pValue = state_.samplerStates[Sampler][type];
     return D3D_OK;
-}
-
-HRESULT Device::SetFVF(DWORD FVF)
-{
-    std::string_view why;
-    HRESULT hr = D3D_OK;
-    if (!IsSupportedFvf(FVF, why))
-        hr = Fail(D3DERR_INVALIDCALL, "SetFVF: FVF 0x%x: %.*s", static_cast<unsigned>(FVF),
-                  static_cast<int>(why.size()), why.data());
-    else
-    {
-        state_.fvf = FVF;
-        state_.dirty |= kDirtyVertexInput;
-    }
-    Trace("SetFVF", this, [&](CallBuilder& c) { c.Int(FVF).Result(hr); });
-    return hr;
-}
-
-HRESULT Device::GetFVF(DWORD* pFVF)
-{
-    if (pFVF == nullptr)
-        return Fail(D3DERR_INVALIDCALL, "GetFVF: pFVF is null");
-    *pFVF = state_.fvf;
-    return D3D_OK;
-}
-
-HRESULT Device::SetStreamSource(UINT StreamNumber, IDirect3DVertexBuffer9* pStreamData,
-                                UINT OffsetInBytes, UINT Stride)
-{
-    auto* buffer = dynamic_cast<VertexBuffer*>(pStreamData);
-    HRESULT hr = D3D_OK;
-    if (StreamNumber >= kStreamCount)
-        hr = Fail(D3DERR_INVALIDCALL, "SetStreamSource: stream %u is not 0..%zu", StreamNumber,
-                  kStreamCount - 1);
-    else if (pStreamData != nullptr && (buffer == nullptr || &buffer->Owner() != this))
-        hr = Fail(D3DERR_INVALIDCALL, "SetStreamSource: the vertex buffer is not this device's");
-    else if (buffer != nullptr && OffsetInBytes >= buffer->Storage()->Size())
-        hr = Fail(D3DERR_INVALIDCALL, "SetStreamSource: offset %u is past the %u-byte buffer",
-                  OffsetInBytes, buffer->Storage()->Size());
-    else
-    {
-        StreamBinding& binding = state_.streams[StreamNumber];
-        binding.storage = buffer != nullptr ? buffer->Storage() : nullptr;
-        binding.buffer = pStreamData;
-        binding.offset = buffer != nullptr ? OffsetInBytes : 0;
-        binding.stride = buffer != nullptr ? Stride : 0;
-        state_.dirty |= kDirtyVertexInput;
-    }
-    Trace("SetStreamSource", this,
-          [&](CallBuilder& c)
-          { c.Int(StreamNumber).Int(OffsetInBytes).Int(Stride).Pointer(pStreamData).Result(hr); });
-    return hr;
-}
-
-HRESULT Device::SetIndices(IDirect3DIndexBuffer9* pIndexData)
-{
-    auto* buffer = dynamic_cast<IndexBuffer*>(pIndexData);
-    HRESULT hr = D3D_OK;
-    if (pIndexData != nullptr && (buffer == nullptr || &buffer->Owner() != this))
-        hr = Fail(D3DERR_INVALIDCALL, "SetIndices: the index buffer is not this device's");
-    else
-    {
-        state_.indices.storage = buffer != nullptr ? buffer->Storage() : nullptr;
-        state_.indices.buffer = pIndexData;
-        state_.dirty |= kDirtyVertexInput;
-    }
-    Trace("SetIndices", this, [&](CallBuilder& c) { c.Pointer(pIndexData).Result(hr); });
-    return hr;
 }
 
 } // namespace compat::d3d9
