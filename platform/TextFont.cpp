@@ -28,6 +28,6 @@ int CTextFont::Draw(const char* text, int top, int left, int width, int height, 
     lpRect.top = top;
     lpRect.right = left + width;
     lpRect.bottom = top + height;
-    return m_font->DrawTextA(nullptr, text, static_cast<INT>(std::strlen(text)), &lpRect,
-                             DT_CENTER, colour);
+    return m_font->DrawTextA(nullptr, text, static_cast<INT>(std::strlen(text)), &lpRect, DT_CENTER,
+                             colour);
 }

@@ -34,7 +34,7 @@ std::vector<compat::d3d9::RecordedCall> ShellTest::CallsNamed(std::string_view m
 std::vector<compat::d3d9::RecordedCall> ShellTest::DrawingCalls()
 {
     static constexpr std::string_view kBookkeeping[] = {"AddRef", "Release", "QueryInterface",
-                                                        "Lock", "Unlock", "GetDesc"};
+                                                        "Lock",   "Unlock",  "GetDesc"};
     std::vector<compat::d3d9::RecordedCall> calls;
     for (const auto& call : compat::d3d9::RecordedCalls())
     {

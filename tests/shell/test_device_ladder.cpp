@@ -88,8 +88,8 @@ TEST_F(DeviceLadderTest, OrdinaryHardwareTakesTheFirstAttempt)
 
 TEST_F(DeviceLadderTest, DepthFormatsAreTheInnermostLoopInTheirOrder)
 {
-    compat::d3d9::SetCreateDeviceFilter(
-        [](UINT, D3DDEVTYPE, DWORD, D3DFORMAT format) { return format == D3DFMT_D16; });
+    compat::d3d9::SetCreateDeviceFilter([](UINT, D3DDEVTYPE, DWORD, D3DFORMAT format)
+                                        { return format == D3DFMT_D16; });
     ASSERT_TRUE(Create());
     const auto attempts = Attempts();
     ASSERT_EQ(attempts.size(), 6u);
@@ -107,8 +107,8 @@ TEST_F(DeviceLadderTest, DepthFormatsAreTheInnermostLoopInTheirOrder)
 TEST_F(DeviceLadderTest, WithoutHardwareTheReferenceDeviceOfTheSameAdapterComesNext)
 {
     compat::d3d9::SetAdapterCount(2);
-    compat::d3d9::SetCreateDeviceFilter(
-        [](UINT, D3DDEVTYPE type, DWORD, D3DFORMAT) { return type == D3DDEVTYPE_REF; });
+    compat::d3d9::SetCreateDeviceFilter([](UINT, D3DDEVTYPE type, DWORD, D3DFORMAT)
+                                        { return type == D3DDEVTYPE_REF; });
     ASSERT_TRUE(Create());
     const auto attempts = Attempts();
     // Both vertex processing modes with all six formats on HAL, then REF.

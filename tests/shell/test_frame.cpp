@@ -33,11 +33,11 @@ TEST_F(ShellTest, FrameClearsDrawsTheHelpTextsSetsStatesAndPresentsInOrder)
 
     const RecordedCall& clear = calls[0];
     EXPECT_EQ(clear.method, "Clear");
-    EXPECT_EQ(clear.ints[0], 0);                                                 // no rectangles
+    EXPECT_EQ(clear.ints[0], 0); // no rectangles
     EXPECT_EQ(clear.ints[1], D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL); // flags
-    EXPECT_EQ(clear.ints[2], 0xFF9B9BFF);                                        // light blue
-    EXPECT_EQ(clear.ints[3], 0);                                                 // stencil
-    EXPECT_FLOAT_EQ(clear.floats[0], 1.0f);                                      // depth
+    EXPECT_EQ(clear.ints[2], 0xFF9B9BFF);                                            // light blue
+    EXPECT_EQ(clear.ints[3], 0);                                                     // stencil
+    EXPECT_FLOAT_EQ(clear.floats[0], 1.0f);                                          // depth
 
     EXPECT_EQ(calls[1].method, "BeginScene");
 
@@ -62,7 +62,7 @@ TEST_F(ShellTest, FrameClearsDrawsTheHelpTextsSetsStatesAndPresentsInOrder)
 
     // DrawTextA(sprite, text, count, rect, format, colour): both centred,
     // cyan then red, with the whole string's length.
-    EXPECT_EQ(cameraHelp.ints[0], 72);
+    EXPECT_EQ(cameraHelp.ints[0], 74);
     EXPECT_EQ(cameraHelp.ints[1], DT_CENTER);
     EXPECT_EQ(cameraHelp.ints[2], 0xFF00FFFF);
     EXPECT_EQ(keyHelp.ints[0], 35);
@@ -112,6 +112,9 @@ TEST_F(ShellTest, CloseRequestRunsOneMoreFrameThenShutsDownInOrder)
     ASSERT_TRUE(AppInit());
     HWND window = g_window->GetHandle();
     IDirect3DDevice9* device = CGraphics::GetDevice();
+    const auto fontCreation = CallsNamed("D3DXCreateFontW").at(0);
+    const void* font = fontCreation.pointers[fontCreation.pointerCount - 1];
+    const void* direct3D = CallsNamed("CreateDevice").at(0).self;
     compat::d3d9::ClearRecordedCalls();
 
     compat::win32::RequestClose(window);
@@ -133,8 +136,6 @@ TEST_F(ShellTest, CloseRequestRunsOneMoreFrameThenShutsDownInOrder)
     EXPECT_EQ(CGraphics::GetDevice(), nullptr);
 
     // Font first, then the device, then the Direct3D object that made it.
-    const void* font = CallsNamed("D3DXCreateFontW").at(0).pointers.back();
-    const void* direct3D = CallsNamed("CreateDevice").at(0).self;
     std::vector<const void*> finalReleases;
     for (const auto& call : CallsNamed("Release"))
         if (call.result == 0)

@@ -45,6 +45,17 @@ TEST_F(KeyboardTest, PollTakesTheHeldKeys)
     EXPECT_TRUE(m_keyboard.IsKeyDown(DIK_NEXT));
 }
 
+TEST_F(KeyboardTest, BitSevenAloneDecides)
+{
+    compat::dinput::SetScriptedKeyState(DIK_ESCAPE, 0x7F);
+    compat::dinput::SetScriptedKeyState(DIK_R, 0x81);
+    compat::dinput::SetScriptedKeyState(DIK_P, 0x80);
+    ASSERT_TRUE(m_keyboard.Poll());
+    EXPECT_FALSE(m_keyboard.IsKeyDown(DIK_ESCAPE));
+    EXPECT_TRUE(m_keyboard.IsKeyDown(DIK_R));
+    EXPECT_TRUE(m_keyboard.IsKeyDown(DIK_P));
+}
+
 TEST_F(KeyboardTest, FailedPollKeepsTheOldSnapshotUntilAPollSucceeds)
 {
     compat::dinput::SetScriptedKey(DIK_P, true);

@@ -14,8 +14,8 @@
 
 namespace
 {
-const compat::d3d9::RecordedCall* TransformCall(const std::vector<compat::d3d9::RecordedCall>& calls,
-                                                D3DTRANSFORMSTATETYPE state)
+const compat::d3d9::RecordedCall*
+TransformCall(const std::vector<compat::d3d9::RecordedCall>& calls, D3DTRANSFORMSTATETYPE state)
 {
     for (const auto& call : calls)
         if (call.ints[0] == state)

@@ -48,7 +48,8 @@ TEST_F(ShellTest, ShellWindowIsCentredWithItsClientAreaOnTheCentredPoint)
     // grows on the right and at the bottom only by the frame.
     EXPECT_EQ(client.right, 1870 - frame.x);
     EXPECT_EQ(client.bottom, 1030 - frame.y);
-    EXPECT_EQ(outer.right - outer.left, 1870 + 2 * frame.x);
+    EXPECT_EQ(outer.right - outer.left, 1870 + frame.x);
+    EXPECT_EQ(outer.bottom - outer.top, 1030 + frame.x);
 }
 
 TEST_F(ShellTest, DefaultsAreHalfTheScreenWithCaptionAndBorder)

@@ -25,12 +25,17 @@ void UseScriptedKeyboard(bool active)
 
 bool SetScriptedKey(int dik, bool down)
 {
+    return SetScriptedKeyState(dik, down ? 0x80 : 0);
+}
+
+bool SetScriptedKeyState(int dik, std::uint8_t state)
+{
     if (dik < 1 || dik > 255)
     {
         Fail(DIERR_INVALIDPARAM, "SetScriptedKey: a DIK_ scan code is 1..255");
         return false;
     }
-    scripted.keys[static_cast<std::size_t>(dik)] = down ? 0x80 : 0;
+    scripted.keys[static_cast<std::size_t>(dik)] = state;
     return true;
 }
 

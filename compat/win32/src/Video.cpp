@@ -18,10 +18,29 @@ bool EnsureVideo()
     // The program ends through WM_CLOSE → WM_DESTROY → WM_QUIT, not through
     // SDL_QUIT; closing the last window must not look like a signal.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Without a driver chosen by SDL_VIDEODRIVER, only a real display will
+    // do: SDL would otherwise fall back to its offscreen driver and the
+    // program would run unseen.
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    const bool chosen = requested != nullptr && requested[0] != '\0';
+    if (!chosen && !SDL_getenv("DISPLAY") && !SDL_getenv("WAYLAND_DISPLAY"))
+    {
+        Fail(ERROR_DEVICE_NOT_AVAILABLE,
+             "no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     {
         Fail(ERROR_DEVICE_NOT_AVAILABLE,
              std::string("no display could be opened (SDL: ") + SDL_GetError() + ")");
+        return false;
+    }
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if (!chosen && (driver == "offscreen" || driver == "dummy"))
+    {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        Fail(ERROR_DEVICE_NOT_AVAILABLE,
+             "no display could be opened (SDL found only its " + driver + " driver)");
         return false;
     }
     return true;

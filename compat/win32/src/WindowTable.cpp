@@ -170,6 +170,10 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
              "window class " + DescribeClassName(lpClassName) + " is not registered");
         return nullptr;
     }
+    // No display is the first thing to say: without one, the size asked
+    // for (taken from an unreadable screen) is beside the point.
+    if (!EnsureVideo())
+        return nullptr;
     const FrameInsets insets = InsetsForStyle(dwStyle);
     const int clientWidth = nWidth - insets.left - insets.right;
     const int clientHeight = nHeight - insets.top - insets.bottom;
@@ -180,8 +184,6 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
                                           " leaves no client area inside its frame");
         return nullptr;
     }
-    if (!EnsureVideo())
-        return nullptr;
     SDL_Window* sdl = CreateSdlWindow(ToUtf8(lpWindowName), X + insets.left, Y + insets.top,
                                       clientWidth, clientHeight, dwStyle);
     if (sdl == nullptr)

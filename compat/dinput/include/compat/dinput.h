@@ -6,6 +6,7 @@
 
 #include <dinput.h>
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -20,6 +21,9 @@ void UseScriptedKeyboard(bool scripted);
 // Holds or releases a key (a DIK_ code, 1..255); false, with LastFailure()
 // saying why, for any other code.
 bool SetScriptedKey(int dik, bool down);
+// Sets the key's byte of the state table as it is (0x80 is held; the low
+// bits mean nothing), so tests can check that readers look at bit 7 alone.
+bool SetScriptedKeyState(int dik, std::uint8_t state);
 void ReleaseScriptedKeys();
 
 // Whether the bound window counts as in the foreground (true at first).
