@@ -70,7 +70,7 @@ TEST_F(DeviceLadderTest, OrdinaryHardwareTakesTheFirstAttempt)
     EXPECT_EQ(attempts[0].behavior, D3DCREATE_HARDWARE_VERTEXPROCESSING);
     EXPECT_EQ(attempts[0].depthFormat, D3DFMT_D24S8);
 
-    const D3DPRESENT_PARAMETERS& pp = CallsNamed("CreateDevice")[0].presentParameters;
+    const D3DPRESENT_PARAMETERS pp = CallsNamed("CreateDevice")[0].presentParameters;
     EXPECT_EQ(pp.BackBufferWidth, 1870u);
     EXPECT_EQ(pp.BackBufferHeight, 1030u);
     EXPECT_EQ(pp.BackBufferFormat, D3DFMT_X8R8G8B8); // the desktop's format
@@ -137,7 +137,7 @@ TEST_F(DeviceLadderTest, NoDepthOrStencilBitsMeansNoAutomaticDepthBuffer)
     m_param.depthBits = 0;
     m_param.stencilBits = 0;
     ASSERT_TRUE(Create());
-    const D3DPRESENT_PARAMETERS& pp = CallsNamed("CreateDevice")[0].presentParameters;
+    const D3DPRESENT_PARAMETERS pp = CallsNamed("CreateDevice")[0].presentParameters;
     EXPECT_FALSE(pp.EnableAutoDepthStencil);
     EXPECT_EQ(pp.Flags, 0u);
 }
@@ -147,7 +147,7 @@ TEST_F(DeviceLadderTest, FullScreenFlipsAndVsyncPresentsOncePerRetrace)
     m_param.windowed = false;
     m_param.vsync = true;
     ASSERT_TRUE(Create());
-    const D3DPRESENT_PARAMETERS& pp = CallsNamed("CreateDevice")[0].presentParameters;
+    const D3DPRESENT_PARAMETERS pp = CallsNamed("CreateDevice")[0].presentParameters;
     EXPECT_FALSE(pp.Windowed);
     EXPECT_EQ(pp.SwapEffect, D3DSWAPEFFECT_FLIP);
     EXPECT_EQ(pp.FullScreen_RefreshRateInHz, 0u);
