@@ -2,6 +2,9 @@
 
 #include "platform/Window.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace
 {
 // The one Direct3D object and device of the process.
@@ -104,4 +107,29 @@ bool CGraphics::Create(HWND window, const DeviceParam* param)
 IDirect3DDevice9* CGraphics::GetDevice()
 {
     return g_pd3dDevice;
+}
+
+HRESULT CGraphics::SetWorldFromPose(D3DXVECTOR3 position, D3DXQUATERNION orientation)
+{
+    if (!g_pd3dDevice)
+    {
+        std::fprintf(stderr, "CGraphics::SetWorldFromPose: there is no device\n");
+        return D3DERR_INVALIDCALL;
+    }
+    const float pose[] = {position.x,    position.y,    position.z,   orientation.x,
+                          orientation.y, orientation.z, orientation.w};
+    for (float value : pose)
+        if (!std::isfinite(value))
+        {
+            std::fprintf(stderr, "CGraphics::SetWorldFromPose: the pose has a non-finite value\n");
+            return D3DERR_INVALIDCALL;
+        }
+
+    D3DXMATRIX matTranslation;
+    D3DXMatrixTranslation(&matTranslation, position.x, position.y, position.z);
+    D3DXMATRIX matRotation;
+    D3DXMatrixRotationQuaternion(&matRotation, &orientation);
+    D3DXMATRIX matWorld;
+    D3DXMatrixMultiply(&matWorld, &matRotation, &matTranslation);
+    return g_pd3dDevice->MultiplyTransform(D3DTS_WORLD, &matWorld);
 }

@@ -32,4 +32,12 @@ public:
     bool Create(HWND window, const DeviceParam* param);
 
     static IDirect3DDevice9* GetDevice();
+
+    // Multiplies the device's world transform by the matrix of a pose: the
+    // new world matrix is R(orientation) × T(position) × the current one, so
+    // a body is turned about its origin, then moved to its position, then
+    // carried by whatever the world matrix held. Returns the device's result;
+    // without a device, or with a non-finite pose, D3DERR_INVALIDCALL and one
+    // line on stderr.
+    HRESULT SetWorldFromPose(D3DXVECTOR3 position, D3DXQUATERNION orientation);
 };
