@@ -19,8 +19,8 @@ if [ -z "$window" ]; then
 fi
 # Without a window manager nothing gives the window the focus: take it, so
 # the keyboard (readable only in the foreground) sees the key.
-xdotool windowfocus --sync "$window"
 for _ in $(seq 1 50); do
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key --window "$window" Escape 2>/dev/null || true
   kill -0 $pid 2>/dev/null || break
   sleep 0.1
