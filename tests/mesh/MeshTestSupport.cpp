@@ -1,0 +1,167 @@
+#include "MeshTestSupport.h"
+
+#include "render/MeshFile.h"
+
+#include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "mesh_test_XXXXXX").string();
+    if (mkdtemp(pattern.data()))
+        m_path = pattern;
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code error;
+    if (!m_path.empty())
+        std::filesystem::remove_all(m_path, error);
+}
+
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const
+{
+    const std::string path = m_path + "/" + name;
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+    return path;
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+std::string CanonicalText(const std::vector<float>& values, const std::vector<uint32_t>& indices)
+{
+    std::string text;
+    char item[64];
+    auto add = [&](const char* format, auto value)
+    {
+        snprintf(item, sizeof(item), format, value);
+        text += item;
+    };
+    text += "vertices\n{\n\tformat\n\t{\n";
+    add("\t\tposition\t %d\n", 3);
+    add("\t\tnormal\t\t %d\n", 1);
+    add("\t\tcolor\t\t %d\n", 0);
+    add("\t\ttextures\t %d\n", 0);
+    text += "\t}\n";
+    add("\tcount %d\n", static_cast<int>(values.size() / 6));
+    for (size_t v = 0; v + 6 <= values.size(); v += 6)
+    {
+        for (size_t i = 0; i < 6; ++i)
+            add("\t%f", static_cast<double>(values[v + i]));
+        text += "\n";
+    }
+    text += "}\n";
+    text += "indices\n{\n\tformat\n\t{\n";
+    add("\t\tsize\t %d\n", 32);
+    text += "\t}\n";
+    add("\tcount %d\n", static_cast<int>(indices.size()));
+    for (uint32_t index : indices)
+        add("\t%d\n", static_cast<int>(index));
+    text += "}\n";
+    return text;
+}
+
+void MakeCube(std::vector<float>& values, std::vector<uint32_t>& indices)
+{
+    values.clear();
+    indices.clear();
+    // Each face: its normal along one axis, four corners around it.
+    for (int axis = 0; axis < 3; ++axis)
+        for (int side = -1; side <= 1; side += 2)
+        {
+            const uint32_t first = static_cast<uint32_t>(values.size() / 6);
+            const int u = (axis + 1) % 3;
+            const int w = (axis + 2) % 3;
+            const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+            for (const auto& corner : corners)
+            {
+                float vertex[6] = {};
+                vertex[axis] = 0.5f * static_cast<float>(side);
+                vertex[u] = 0.5f * corner[0];
+                vertex[w] = 0.5f * corner[1];
+                vertex[3 + axis] = static_cast<float>(side);
+                values.insert(values.end(), vertex, vertex + 6);
+            }
+            for (uint32_t i : {0u, 1u, 2u, 0u, 2u, 3u})
+                indices.push_back(first + i);
+        }
+}
+
+bool StdioReadFile(const std::string& path, StdioMesh& mesh)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    FILE* stream = OpenTextFile(path.c_str());
+    if (!stream || error)
+    {
+        if (stream)
+            fclose(stream);
+        mesh = StdioMesh();
+        return false;
+    }
+    const bool read = StdioReadMesh(stream, static_cast<size_t>(size), mesh);
+    fclose(stream);
+    return read;
+}
+
+namespace
+{
+template <typename T>
+std::string CompareList(const char* name, const T* values, size_t count,
+                        const std::vector<T>& expected)
+{
+    if (count != expected.size())
+        return std::string(name) + " length " + std::to_string(count) + " instead of " +
+               std::to_string(expected.size());
+    for (size_t i = 0; i < count; ++i)
+    {
+        bool same = false;
+        if constexpr (std::is_same_v<T, float>)
+            same = std::bit_cast<uint32_t>(values[i]) == std::bit_cast<uint32_t>(expected[i]);
+        else
+            same = values[i] == expected[i];
+        if (!same)
+            return std::string(name) + "[" + std::to_string(i) + "] is " +
+                   std::to_string(values[i]) + " instead of " + std::to_string(expected[i]);
+    }
+    return "";
+}
+} // namespace
+
+std::string FirstDifference(const CMeshFile& meshFile, const StdioMesh& mesh)
+{
+    const MeshFormat format = meshFile.GetFormat();
+    const std::pair<const char*, std::pair<int, int>> fields[] = {
+        {"position", {format.position, mesh.position}},
+        {"normal", {format.normal, mesh.normal}},
+        {"color", {format.color, mesh.color}},
+        {"textures", {format.textures, mesh.textures}},
+        {"float count", {format.floatCount, mesh.floatCount}},
+        {"index size", {meshFile.GetIndexSize(), mesh.indexSize}},
+        {"vertex count", {meshFile.GetVertexCount(), mesh.vertexCount}},
+        {"index count", {meshFile.GetIndexCount(), mesh.indexCount}},
+    };
+    for (const auto& [name, values] : fields)
+        if (values.first != values.second)
+            return std::string(name) + " is " + std::to_string(values.first) + " instead of " +
+                   std::to_string(values.second);
+    std::string difference = CompareList("vertex value", meshFile.GetVertices(),
+                                         meshFile.GetVertexValueCount(), mesh.vertices);
+    if (difference.empty())
+        difference = CompareList("16-bit index", meshFile.GetIndices16(),
+                                 meshFile.GetIndex16Count(), mesh.indices16);
+    if (difference.empty())
+        difference = CompareList("32-bit index", meshFile.GetIndices32(),
+                                 meshFile.GetIndex32Count(), mesh.indices32);
+    return difference;
+}

@@ -1,0 +1,46 @@
+// Shared helpers of the mesh tests: a temporary folder for the files they
+// write, the canonical text of a mesh, and the comparison of the program's
+// reader with the plain stdio reading.
+#pragma once
+
+#include "StdioMeshReader.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CMeshFile;
+
+// A fresh folder under the system's temporary folder, removed with
+// everything in it when the object goes.
+class TempFolder
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    // Writes the bytes to a file of that name in the folder; returns its path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::string m_path;
+};
+
+std::string ReadBytes(const std::string& path);
+
+// A mesh of format (3, 1, 0, 0) in the canonical layout, written with the
+// format's own output strings: six values per vertex, 32-bit indices.
+std::string CanonicalText(const std::vector<float>& values, const std::vector<uint32_t>& indices);
+
+// A unit cube: 24 vertices (position, normal) and 36 indices.
+void MakeCube(std::vector<float>& values, std::vector<uint32_t>& indices);
+
+// Reads the file with the plain stdio reading; false when it is malformed.
+bool StdioReadFile(const std::string& path, StdioMesh& mesh);
+
+// The first field in which the two readings differ, or an empty string when
+// they agree field for field (floats compared bit for bit).
+std::string FirstDifference(const CMeshFile& meshFile, const StdioMesh& mesh);
