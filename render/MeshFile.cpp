@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -110,9 +111,16 @@ bool CMeshFile::Load(const char* path)
         snprintf(reason, sizeof(reason), "cannot open (%s)", strerror(errno));
         return Fail(path, reason);
     }
+    // Room for the bytes only: filling it first would cost as much again.
     const size_t size = static_cast<size_t>(info.st_size);
-    std::vector<char> text(size);
-    const size_t length = fread(text.data(), 1, size, m_file);
+    std::unique_ptr<char[]> text(new (std::nothrow) char[size + 1]);
+    if (!text)
+    {
+        fclose(m_file);
+        m_file = nullptr;
+        return Fail(path, "cannot read (out of memory)");
+    }
+    const size_t length = fread(text.get(), 1, size, m_file);
     const bool failed = ferror(m_file) != 0;
     const int error = errno;
     fclose(m_file);
@@ -122,7 +130,7 @@ bool CMeshFile::Load(const char* path)
         snprintf(reason, sizeof(reason), "cannot read (%s)", strerror(error));
         return Fail(path, reason);
     }
-    return Parse(path, text.data(), length, length);
+    return Parse(path, text.get(), length, length);
 }
 
 bool CMeshFile::LoadFromMemory(const char* name, const char* bytes, size_t size)

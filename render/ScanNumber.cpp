@@ -1,6 +1,9 @@
 #include "render/ScanNumber.h"
 
+#include <bit>
+#include <cfloat>
 #include <charconv>
+#include <cstdint>
 #include <climits>
 #include <cstdlib>
 #include <limits>
@@ -38,6 +41,77 @@ bool TakeLetters(const char*& p, const char* end, const char* letters)
     return true;
 }
 
+// Powers of ten that a double holds exactly.
+const double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The float nearest mantissa × 10^scale, when the mantissa fits 53 bits and
+// the power of ten is at most 22 either way: then one double operation on
+// exact operands is correctly rounded, and rounding that double to float
+// gives the nearest float unless the double lies right at a halfway point
+// between two floats. False when the case does not apply.
+bool NearestFloat(uint64_t mantissa, int scale, float& value)
+{
+    if (mantissa == 0)
+    {
+        value = 0.0f;
+        return true;
+    }
+    if (mantissa > (1ull << 53) || scale < -22 || scale > 22)
+        return false;
+    const double exact = static_cast<double>(mantissa);
+    const double rounded = scale < 0 ? exact / kPowersOfTen[-scale] : exact * kPowersOfTen[scale];
+    if (rounded < 0x1p-126 || rounded > static_cast<double>(FLT_MAX))
+        return false;
+    // A double has 29 bits more than a float: at a halfway point between two
+    // floats they are 1000...0.
+    const uint64_t extra = std::bit_cast<uint64_t>(rounded) & ((1ull << 29) - 1);
+    if (extra - ((1ull << 28) - 1) <= 2)
+        return false;
+    value = static_cast<float>(rounded);
+    return true;
+}
+
+// The common form, digits with at most one point and no exponent or "0x",
+// in one pass. Moves `p` and sets `value` only when it applies: the number
+// ends without an exponent letter and its value is quick to find.
+bool ScanPlainDecimal(const char*& p, const char* end, bool negative, float& value)
+{
+    if (*p == '0' && p + 1 != end && Lower(p[1]) == 'x')
+        return false;
+    uint64_t mantissa = 0;
+    int significant = 0;
+    int scale = 0;
+    bool digit = false;
+    bool point = false;
+    const char* q = p;
+    for (; q != end; ++q)
+    {
+        if (IsDigit(*q))
+        {
+            if (significant == 19)
+                return false;
+            mantissa = mantissa * 10 + static_cast<uint64_t>(*q - '0');
+            significant += mantissa != 0;
+            scale -= point;
+            digit = true;
+        }
+        else if (*q == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (!digit || (q != end && Lower(*q) == 'e'))
+        return false;
+    float magnitude = 0.0f;
+    if (!NearestFloat(mantissa, scale, magnitude))
+        return false;
+    value = negative ? -magnitude : magnitude;
+    p = q;
+    return true;
+}
+
 // The C library's own conversion, for the rare forms: hexadecimal, and
 // results that overflow or underflow.
 float LibraryValue(const char* first, const char* last)
@@ -60,6 +134,8 @@ bool ScanFloat(const char*& p, const char* end, float& value)
     if (gotSign && ++p == end)
         return false;
     const char* const body = p;
+    if (ScanPlainDecimal(p, end, negative, value))
+        return true;
 
     if (Lower(*p) == 'n')
     {
@@ -165,25 +241,29 @@ bool ScanInt(const char*& p, const char* end, int& value)
     if (*p == '-' || *p == '+')
         ++p;
     const char* const digits = p;
-    while (p != end && IsDigit(*p))
-        ++p;
+    unsigned long magnitude = 0;
+    for (; p != end && IsDigit(*p); ++p)
+        magnitude = magnitude * 10 + static_cast<unsigned long>(*p - '0');
     if (p == digits)
         return false;
 
     // The library converts to long, saturating at its limits, and stores the
-    // long into the int by keeping its low bits.
-    const unsigned long limit =
-        negative ? static_cast<unsigned long>(LONG_MAX) + 1 : static_cast<unsigned long>(LONG_MAX);
-    unsigned long magnitude = 0;
-    for (const char* d = digits; d != p; ++d)
+    // long into the int by keeping its low bits. Up to 18 digits fit.
+    if (p - digits > 18)
     {
-        const unsigned long digit = static_cast<unsigned long>(*d - '0');
-        if (magnitude > (limit - digit) / 10)
+        const unsigned long limit = negative ? static_cast<unsigned long>(LONG_MAX) + 1
+                                             : static_cast<unsigned long>(LONG_MAX);
+        magnitude = 0;
+        for (const char* d = digits; d != p; ++d)
         {
-            magnitude = limit;
-            break;
+            const unsigned long digit = static_cast<unsigned long>(*d - '0');
+            if (magnitude > (limit - digit) / 10)
+            {
+                magnitude = limit;
+                break;
+            }
+            magnitude = magnitude * 10 + digit;
         }
-        magnitude = magnitude * 10 + digit;
     }
     const unsigned long bits = negative ? 0ul - magnitude : magnitude;
     value = static_cast<int>(static_cast<unsigned int>(bits));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -128,6 +129,30 @@ TEST(NumberScan, LongDigitRunsRoundAsTheLibraryRounds)
         snprintf(text, sizeof(text), "%.9g", static_cast<double>(value));
         ExpectSameScans(text);
         snprintf(text, sizeof(text), "%a", static_cast<double>(value));
+        ExpectSameScans(text);
+        if (HasFailure())
+            break;
+    }
+}
+
+TEST(NumberScan, PlainDecimalsNearHalfwayRoundAsTheLibraryRounds)
+{
+    // Halfway points between neighbouring floats written without exponent,
+    // cut to 6 to 17 significant digits: the cases where rounding through a
+    // double could go the wrong way.
+    std::mt19937 random(13);
+    for (int n = 0; n < 20000; ++n)
+    {
+        const float value = std::ldexp(1.0f + static_cast<float>(random() % 8388608) / 8388608.0f,
+                                       static_cast<int>(random() % 40) - 20);
+        const double halfway = (static_cast<double>(value) + std::nextafter(value, 1e30f)) / 2;
+        const int digits = 6 + static_cast<int>(random() % 12);
+        const int decimals =
+            std::max(0, digits - 1 - static_cast<int>(std::floor(std::log10(halfway))));
+        char text[128];
+        snprintf(text, sizeof(text), "%.*f", decimals, halfway);
+        ExpectSameScans(text);
+        snprintf(text, sizeof(text), "-%.*f", decimals + 1, halfway);
         ExpectSameScans(text);
         if (HasFailure())
             break;
