@@ -2,6 +2,7 @@
 
 #include "app/FrameTimer.h"
 #include "platform/Graphics.h"
+#include "platform/SafeDelete.h"
 #include "platform/TextFont.h"
 #include "platform/Window.h"
 #include "world/World.h"
@@ -38,15 +39,6 @@ void ShowError(const wchar_t* text)
     MessageBoxW(g_window ? g_window->GetHandle() : nullptr, text, L"Error", MB_OK);
 }
 
-// Releases an owned object by the one rule: destroy if present, then null.
-template <typename T> void Release(T*& object)
-{
-    if (object)
-    {
-        delete object;
-        object = nullptr;
-    }
-}
 } // namespace
 
 bool AppInit()
@@ -172,11 +164,11 @@ bool AppFrame()
 
 void AppRelease()
 {
-    Release(g_frameTimer);
-    Release(g_textFont);
-    Release(g_world);
-    Release(g_graphics);
-    Release(g_window);
+    SafeDelete(g_frameTimer);
+    SafeDelete(g_textFont);
+    SafeDelete(g_world);
+    SafeDelete(g_graphics);
+    SafeDelete(g_window);
 }
 
 void AppRun()

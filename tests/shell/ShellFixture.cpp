@@ -3,8 +3,21 @@
 #include <compat/dinput.h>
 #include <compat/win32.h>
 
+#include <unistd.h>
+
 void ShellTest::SetUp()
 {
+    // The program reads its art from ../art/3d/yak_52/: run from a folder
+    // whose ../art is the project's.
+    char pattern[] = "/tmp/zarv-shell-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    m_root = pattern;
+    std::filesystem::create_directories(m_root / "run");
+    std::filesystem::create_directory_symlink(std::filesystem::path(ZARV_SOURCE_DIR) / "art",
+                                              m_root / "art");
+    m_savedDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(m_root / "run");
+
     compat::win32::ResetForTests();
     compat::d3d9::ResetForTests();
     compat::dinput::ResetForTests();
@@ -20,6 +33,8 @@ void ShellTest::TearDown()
     compat::dinput::ResetForTests();
     compat::d3d9::ResetForTests();
     compat::win32::ResetForTests();
+    std::filesystem::current_path(m_savedDirectory);
+    std::filesystem::remove_all(m_root);
 }
 
 std::vector<compat::d3d9::RecordedCall> ShellTest::CallsNamed(std::string_view method)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -24,4 +25,8 @@ protected:
     // The recorded calls made on the device and the font, in order, without
     // the buffer and object bookkeeping (AddRef, Release, Lock, ...).
     static std::vector<compat::d3d9::RecordedCall> DrawingCalls();
+
+private:
+    std::filesystem::path m_root;
+    std::filesystem::path m_savedDirectory;
 };

@@ -1,0 +1,109 @@
+#include "WorldFixture.h"
+
+#include "platform/Graphics.h"
+#include "platform/Window.h"
+#include "render/MeshFile.h"
+#include "world/WorldGlobals.h"
+
+#include <compat/dinput.h>
+#include <compat/win32.h>
+
+#include <unistd.h>
+
+const char* const kMeshFileNames[15] = {
+    "i_stokF.txt",       "i_lstok.txt",       "i_brakeflapr.txt", "i_brakeflapl.txt",
+    "i_pereplet.txt",    "i_glass.txt",       "i_fuselag.txt",    "i_eleron_l.txt",
+    "i_eleron_r.txt",    "i_elevator.txt",    "i_propeller.txt",  "i_vrudder.txt",
+    "i_Wheel_front.txt", "i_Wheel_right.txt", "i_Wheel_left.txt",
+};
+
+std::vector<CMesh*> CWorldInspector::Meshes() const
+{
+    return {m_world.m_frontStrutMesh,    m_world.m_mainStrutMesh,   m_world.m_rightBrakeFlapMesh,
+            m_world.m_leftBrakeFlapMesh, m_world.m_canopyFrameMesh, m_world.m_canopyGlassMesh,
+            m_world.m_fuselageMesh,      m_world.m_leftAileronMesh, m_world.m_rightAileronMesh,
+            m_world.m_elevatorMesh,      m_world.m_propellerMesh,   m_world.m_rudderMesh,
+            m_world.m_frontWheelMesh,    m_world.m_rightWheelMesh,  m_world.m_leftWheelMesh};
+}
+
+void WorldTest::SetUp()
+{
+    compat::win32::ResetForTests();
+    compat::d3d9::ResetForTests();
+    compat::dinput::ResetForTests();
+    compat::win32::SetVirtualScreenSize(1920, 1080);
+    compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
+    compat::dinput::UseScriptedKeyboard(true);
+    // The update's state between frames belongs to the process: start each
+    // world from the values it has when the program starts.
+    g_frameTime = 0.0f;
+    g_flightSpeed = 0.0f;
+    g_brakeFlapTowardMin = true;
+    g_frontCanopyTowardMax = false;
+    g_rearCanopyTowardMax = false;
+
+    // <tmp>/run is the working folder; <tmp>/art/3d/yak_52 holds the meshes.
+    char pattern[] = "/tmp/zarv-world-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    m_root = pattern;
+    std::filesystem::create_directories(m_root / "run");
+    std::filesystem::create_directories(m_root / "art" / "3d" / "yak_52");
+    m_savedDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(m_root / "run");
+
+    m_window = new CWindow();
+    ASSERT_NE(m_window->Create(L"Zarv", nullptr, nullptr), nullptr);
+    m_graphics = new CGraphics();
+    ASSERT_TRUE(m_graphics->Create(m_window->GetHandle(), nullptr));
+}
+
+void WorldTest::TearDown()
+{
+    delete m_world;
+    delete m_graphics;
+    delete m_window;
+    std::filesystem::current_path(m_savedDirectory);
+    std::filesystem::remove_all(m_root);
+    compat::dinput::ResetForTests();
+    compat::d3d9::ResetForTests();
+    compat::win32::ResetForTests();
+}
+
+void WorldTest::WriteArt(const std::string& missing)
+{
+    // A small tetrahedron, written by the export writer, stands for every part.
+    const float a[3] = {0.0f, 0.0f, 0.0f}, b[3] = {1.0f, 0.0f, 0.0f}, c[3] = {0.0f, 1.0f, 0.0f},
+                d[3] = {0.0f, 0.0f, 1.0f};
+    const float* triangles[4][3] = {{a, c, b}, {a, b, d}, {a, d, c}, {b, c, d}};
+    std::vector<float> values;
+    for (auto& triangle : triangles)
+        for (const float* p : triangle)
+        {
+            values.insert(values.end(), p, p + 3);
+            values.insert(values.end(), {0.0f, 0.0f, 1.0f});
+        }
+    MeshFormat format;
+    format.position = 3;
+    format.normal = 1;
+    CMeshFile file;
+    file.SetVertices(format, values.data(), 12);
+    for (const char* name : kMeshFileNames)
+        if (missing != name)
+        {
+            const std::string path = (m_root / "art" / "3d" / "yak_52" / name).string();
+            SaveMeshFile(&file, path.c_str(), 1.0f, 1.0f, 1.0f);
+        }
+}
+
+bool WorldTest::InitWorld()
+{
+    m_world = new CWorld();
+    return m_world->Init(m_window->GetHandle());
+}
+
+void WorldTest::Hold(std::initializer_list<int> keys)
+{
+    compat::dinput::ReleaseScriptedKeys();
+    for (int key : keys)
+        compat::dinput::SetScriptedKey(key, true);
+}
