@@ -41,5 +41,6 @@ private:
 
 // Draws the whole mesh as a triangle list with the device's current
 // transforms, material and states: indexed when it has an index buffer,
-// else straight from the vertex buffer.
+// else straight from the vertex buffer. Does nothing without a device or for
+// a mesh that did not load.
 void DrawMesh(CMesh* mesh);

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -109,6 +110,7 @@ protected:
         return calls;
     }
 
+    // A buffer's bytes, read through a read-only lock.
     template <typename Buffer> static std::vector<unsigned char> BytesOf(Buffer* buffer)
     {
         void* data = nullptr;
@@ -116,8 +118,8 @@ protected:
         std::vector<unsigned char> bytes;
         if (data)
         {
-            typename std::conditional_t<std::is_same_v<Buffer, IDirect3DVertexBuffer9>,
-                                        D3DVERTEXBUFFER_DESC, D3DINDEXBUFFER_DESC>
+            std::conditional_t<std::is_same_v<Buffer, IDirect3DVertexBuffer9>, D3DVERTEXBUFFER_DESC,
+                               D3DINDEXBUFFER_DESC>
                 desc{};
             buffer->GetDesc(&desc);
             bytes.assign(static_cast<unsigned char*>(data),
