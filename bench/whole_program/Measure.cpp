@@ -1,0 +1,74 @@
+#include "Measure.h"
+
+#include <compat/d3d9.h>
+#include <compat/dinput.h>
+#include <compat/win32.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace bench
+{
+
+double MillisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double MillisecondsSinceProcessStart()
+{
+    // Field 22 of /proc/self/stat: the start time in clock ticks since boot.
+    std::ifstream file("/proc/self/stat");
+    std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::size_t close = stat.rfind(')');
+    if (close == std::string::npos)
+        return -1;
+    std::istringstream fields(stat.substr(close + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i)
+    {
+    }
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double startSeconds = std::stod(field) / double(sysconf(_SC_CLK_TCK));
+    return (double(now.tv_sec) + double(now.tv_nsec) * 1e-9 - startSeconds) * 1000.0;
+}
+
+Summary Summarise(std::vector<double> milliseconds)
+{
+    if (milliseconds.empty())
+        return {};
+    std::sort(milliseconds.begin(), milliseconds.end());
+    const double total = std::accumulate(milliseconds.begin(), milliseconds.end(), 0.0);
+    return {milliseconds[milliseconds.size() / 2], total / double(milliseconds.size())};
+}
+
+bool PrepareOffscreenRun()
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        std::filesystem::current_path(executable.parent_path(), error);
+    if (error)
+    {
+        std::fprintf(stderr, "whole_program_bench: cannot change to its own folder: %s\n",
+                     error.message().c_str());
+        return false;
+    }
+    compat::win32::SetVirtualScreenSize(1920, 1080);
+    compat::win32::UseVirtualClock(kTicksPerSecond);
+    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    compat::dinput::UseScriptedKeyboard(true);
+    return true;
+}
+
+} // namespace bench

@@ -1,0 +1,35 @@
+// Timing helpers for the whole-program benchmark.
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+namespace bench
+{
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start);
+
+// Milliseconds from the process's start (as the kernel recorded it, to its
+// 10 ms clock tick) to now; negative when it cannot be read.
+double MillisecondsSinceProcessStart();
+
+// The median and mean of a list of durations in milliseconds.
+struct Summary
+{
+    double median = 0;
+    double mean = 0;
+};
+Summary Summarise(std::vector<double> milliseconds);
+
+// Sets up the stand-ins as the capture tool does: offscreen OpenGL, a
+// 1920×1080 virtual screen, a virtual clock, a scripted keyboard. Call
+// before any SDL call; changes to the executable's folder so the art is found.
+bool PrepareOffscreenRun();
+
+// The virtual clock's ticks per second, and one 1/60 s frame of them.
+inline constexpr long long kTicksPerSecond = 1'000'000'000;
+inline constexpr long long kFrameTicks = kTicksPerSecond / 60;
+
+} // namespace bench

@@ -1,0 +1,16 @@
+// Saves an image as an 8-bit RGB PNG file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace capture
+{
+
+// Writes width × height pixels, top row first, each 0xAARRGGBB (alpha is
+// dropped). Returns "" on success, else one line saying why not.
+std::string WritePng(const std::string& path, unsigned width, unsigned height,
+                     std::span<const std::uint32_t> pixels);
+
+} // namespace capture

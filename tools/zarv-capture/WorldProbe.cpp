@@ -1,0 +1,53 @@
+#include "WorldProbe.h"
+
+#include "scene/PoseNode.h"
+#include "world/World.h"
+#include "world/WorldGlobals.h"
+
+// The world keeps its part tree and camera rig private; it lets this class
+// (one per program) look inside.
+class CWorldInspector
+{
+public:
+    static const CPoseNode& Root(const CWorld& world) { return *world.m_rootNode; }
+    // The viewpoint the view is built from: the active one of the three.
+    static const CPoseNode& ActiveViewpoint(const CWorld& world)
+    {
+        return world.m_cameraNodes[world.m_cameraMode];
+    }
+};
+
+namespace capture
+{
+namespace
+{
+
+Pose ActorPose(const NxActor& actor)
+{
+    const NxVec3 p = actor.getGlobalPosition();
+    const NxQuat q = actor.getGlobalOrientationQuat();
+    return {p.x, p.y, p.z, q.x, q.y, q.z, q.w};
+}
+
+Pose NodePose(const CPoseNode& node)
+{
+    const D3DXVECTOR3 p = node.GetWorldPosition(false);
+    const D3DXQUATERNION q = node.GetWorldOrientation(false);
+    return {p.x, p.y, p.z, q.x, q.y, q.z, q.w};
+}
+
+} // namespace
+
+std::array<BodyPose, kRecordedBodies> ReadPoses(const CWorld& world)
+{
+    return {{
+        {"fuselage", ActorPose(*g_fuselageActor)},
+        {"front_wheel", ActorPose(*g_frontWheelActor)},
+        {"left_wheel", ActorPose(*g_leftWheelActor)},
+        {"right_wheel", ActorPose(*g_rightWheelActor)},
+        {"root", NodePose(CWorldInspector::Root(world))},
+        {"camera", NodePose(CWorldInspector::ActiveViewpoint(world))},
+    }};
+}
+
+} // namespace capture
