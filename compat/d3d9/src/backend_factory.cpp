@@ -1,5 +1,6 @@
 // The one place that chooses among backends.
 #include "backend.h"
+#include "opengl/gl_backend.h"
 #include "recording_backend.h"
 
 namespace compat::d3d9
@@ -13,8 +14,7 @@ std::unique_ptr<DeviceBackend> MakeDeviceBackend(Backend backend, const DeviceCr
     case Backend::Recording:
         return MakeRecordingBackend(creation);
     case Backend::OpenGL:
-        whyNot = "the OpenGL backend is not part of this build";
-        return nullptr;
+        return opengl::GlBackend::Create(creation, whyNot);
     }
     whyNot = "unknown backend";
     return nullptr;

@@ -3,18 +3,45 @@
 #include "call_log.h"
 #include "errors.h"
 
+#include <SDL.h>
+
+#include <cstring>
+
 namespace compat::d3d9
 {
+namespace
+{
+
+// Until SetBackend chooses, the backend follows the display: OpenGL once SDL
+// video runs with a driver that can show (or, offscreen, render) a window,
+// Recording otherwise. The window stand-in starts SDL video with the first
+// window, before any device can be made for it.
+bool backendChosen = false;
+
+Backend DefaultBackend()
+{
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0)
+        return Backend::Recording;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "dummy") == 0)
+        return Backend::Recording;
+    return Backend::OpenGL;
+}
+
+} // namespace
 
 Settings& CurrentSettings()
 {
     static Settings settings;
+    if (!backendChosen)
+        settings.backend = DefaultBackend();
     return settings;
 }
 
 void SetBackend(Backend backend)
 {
     CurrentSettings().backend = backend;
+    backendChosen = true;
 }
 
 Backend CurrentBackend()
@@ -50,6 +77,7 @@ void SetResetFails(bool fails)
 void ResetForTests()
 {
     CurrentSettings() = Settings{};
+    backendChosen = false;
     ResetRecordLimit();
     ClearLastError();
 }

@@ -27,7 +27,9 @@ enum class Backend
 };
 
 // The backend for devices created from now on (existing devices keep theirs).
-// The default is Recording.
+// Until this is called (or after ResetForTests) the backend follows the
+// display: OpenGL when SDL video runs with a driver that can draw a window
+// (a real one or the offscreen driver), Recording otherwise.
 void SetBackend(Backend backend);
 Backend CurrentBackend();
 

@@ -1,0 +1,127 @@
+// The one shader program of the backend: Direct3D 9's fixed-function vertex
+// pipeline (transform, per-vertex directional lighting) and its three kinds
+// of vertex, selected by uMode:
+//   0  positions through world · view · projection, lit or unlit;
+//   1  pre-transformed positions (XYZRHW) in back-buffer pixels, unlit;
+//   2  glyph quads of a font in back-buffer pixels, coloured by uTextColour
+//      and the atlas's coverage.
+// Attributes that a vertex lacks read OpenGL's constant values, which the
+// backend sets once: white for the colour, a zero normal.
+#pragma once
+
+namespace compat::d3d9::opengl
+{
+
+inline constexpr int kModeTransformed = 0;
+inline constexpr int kModePretransformed = 1;
+inline constexpr int kModeText = 2;
+
+inline constexpr unsigned kPositionAttribute = 0;
+inline constexpr unsigned kNormalAttribute = 1;
+inline constexpr unsigned kColourAttribute = 2;
+inline constexpr unsigned kTexCoordAttribute = 3;
+
+inline constexpr const char* kVertexShader = R"(#version 330 core
+layout(location = 0) in vec4 aPosition;
+layout(location = 1) in vec3 aNormal;
+layout(location = 2) in vec4 aColour;
+layout(location = 3) in vec2 aTexCoord;
+
+uniform int uMode;
+uniform mat4 uWorldViewProjection;
+uniform mat3 uNormalMatrix;
+uniform vec2 uTargetSize;
+uniform bool uRemapDepth;
+
+uniform bool uLighting;
+uniform bool uNormalizeNormals;
+uniform ivec3 uColourSources; // diffuse, ambient, emissive: 1 = the vertex colour
+uniform vec4 uMaterialDiffuse;
+uniform vec4 uMaterialAmbient;
+uniform vec4 uMaterialEmissive;
+uniform vec3 uAmbient;
+uniform int uLightCount;
+uniform vec3 uTowardsLight[8];
+uniform vec3 uLightDiffuse[8];
+
+out vec4 vColour;
+flat out vec4 vFlatColour;
+out vec2 vTexCoord;
+
+// Direct3D 9 puts pixel centres on whole coordinates, OpenGL half a pixel
+// further on: geometry moves by as much to cover the same pixels. A hair
+// less than half keeps an edge on a whole coordinate off OpenGL's pixel
+// centre, so that it covers the pixels below and right of it, as
+// Direct3D's top-left rule does, and not those above.
+const float kPixelCentre = 0.5 - 1.0 / 64.0;
+
+// Back-buffer pixels (y down) to clip space; `centre` moves them onto
+// OpenGL's pixel centres.
+vec4 FromPixels(vec2 pixel, float z, float w, float centre)
+{
+    vec2 ndc = vec2((pixel.x + centre) * 2.0 / uTargetSize.x - 1.0,
+                    1.0 - (pixel.y + centre) * 2.0 / uTargetSize.y);
+    return vec4(ndc * w, z * w, w);
+}
+
+vec4 Lit(vec4 colour)
+{
+    vec4 diffuse = uColourSources.x == 1 ? colour : uMaterialDiffuse;
+    vec4 ambient = uColourSources.y == 1 ? colour : uMaterialAmbient;
+    vec4 emissive = uColourSources.z == 1 ? colour : uMaterialEmissive;
+    vec3 n = uNormalMatrix * aNormal;
+    if (uNormalizeNormals && dot(n, n) > 0.0)
+        n = normalize(n);
+    vec3 sum = ambient.rgb * uAmbient + emissive.rgb;
+    for (int i = 0; i < uLightCount; ++i)
+        sum += diffuse.rgb * uLightDiffuse[i] * max(dot(n, uTowardsLight[i]), 0.0);
+    return vec4(clamp(sum, 0.0, 1.0), clamp(diffuse.a, 0.0, 1.0));
+}
+
+void main()
+{
+    vTexCoord = aTexCoord;
+    if (uMode == 2)
+    {
+        gl_Position = FromPixels(aPosition.xy, 0.0, 1.0, 0.0);
+        vColour = vec4(1.0);
+    }
+    else if (uMode == 1)
+    {
+        gl_Position = FromPixels(aPosition.xy, aPosition.z, 1.0 / aPosition.w, kPixelCentre);
+        vColour = aColour;
+    }
+    else
+    {
+        gl_Position = uWorldViewProjection * aPosition;
+        gl_Position.xy += vec2(2.0, -2.0) * kPixelCentre / uTargetSize * gl_Position.w;
+        vColour = uLighting ? Lit(aColour) : aColour;
+    }
+    if (uRemapDepth)
+        gl_Position.z = 2.0 * gl_Position.z - gl_Position.w;
+    vFlatColour = vColour;
+}
+)";
+
+inline constexpr const char* kFragmentShader = R"(#version 330 core
+uniform int uMode;
+uniform bool uFlatShading;
+uniform vec4 uTextColour;
+uniform sampler2D uAtlas;
+
+in vec4 vColour;
+flat in vec4 vFlatColour;
+in vec2 vTexCoord;
+
+out vec4 fragColour;
+
+void main()
+{
+    if (uMode == 2)
+        fragColour = vec4(uTextColour.rgb, uTextColour.a * texture(uAtlas, vTexCoord).r);
+    else
+        fragColour = uFlatShading ? vFlatColour : vColour;
+}
+)";
+
+} // namespace compat::d3d9::opengl

@@ -1,0 +1,187 @@
+// The whole program's start-up and frame on the OpenGL backend, chosen by
+// default as the real program gets it: the light blue background and the two
+// help texts in their colours and places, in the presented back buffer and
+// in the window (whose client area the program makes a little smaller than
+// the back buffer, so Present stretches). Through the offscreen driver, and,
+// when an X display is at hand, in a real X window as the X server shows it.
+#include "app/App.h"
+#include "gl_test.h"
+#include "platform/Graphics.h"
+#include "platform/Window.h"
+
+#include <compat/d3d9.h>
+#include <compat/dinput.h>
+#include <compat/win32.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+// Last: Xlib defines macros (None, Bool) that would break GoogleTest's names.
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace gl_test
+{
+namespace
+{
+
+constexpr int kWidth = 1870; // the program's back buffer on a 1920×1080 screen
+constexpr int kHeight = 1030;
+constexpr int kInk = 100; // glyph edges blend with the sky; ink is nearer the text colour
+
+class ProgramPicture : public ::testing::Test
+{
+protected:
+    void SetUp() override { Fresh(); }
+
+    void TearDown() override
+    {
+        AppRelease();
+        compat::dinput::ResetForTests();
+        compat::d3d9::ResetForTests();
+        compat::win32::ResetForTests();
+    }
+
+    static void Fresh()
+    {
+        compat::win32::ResetForTests();
+        compat::d3d9::ResetForTests(); // the backend follows the display, as in the program
+        compat::dinput::ResetForTests();
+        compat::win32::SetVirtualScreenSize(1920, 1080);
+        compat::win32::UseVirtualClock(1'000'000);
+        compat::dinput::UseScriptedKeyboard(true);
+    }
+
+    // Starts the program on `driver` and runs three frames; false when it
+    // does not start.
+    static bool Start(const char* driver)
+    {
+        setenv("SDL_VIDEODRIVER", driver, 1);
+        if (!AppInit())
+            return false;
+        EXPECT_EQ(compat::d3d9::CurrentBackend(), compat::d3d9::Backend::OpenGL);
+        for (int i = 0; i < 3; ++i)
+        {
+            compat::win32::AdvanceVirtualClock(1'000'000 / 60);
+            EXPECT_TRUE(AppFrame());
+        }
+        return true;
+    }
+
+    static Picture Presented()
+    {
+        compat::d3d9::Image image;
+        EXPECT_EQ(compat::d3d9::ReadPresentedImage(CGraphics::GetDevice(), image), D3D_OK);
+        return Picture{static_cast<int>(image.width), static_cast<int>(image.height),
+                       std::move(image.pixels)};
+    }
+
+    // The background, the cyan camera help at the top-left and the red key
+    // help from y = 100, both centred on x = 300, in a picture `scaleX` ×
+    // `scaleY` the back buffer's size. The aircraft sits in the middle; the
+    // texts are looked for in the top-left corner, where it never comes.
+    static void ExpectTheProgramsPicture(const Picture& p, double scaleX = 1.0, double scaleY = 1.0)
+    {
+        for (const auto& [x, y] : {std::pair{p.width / 8, p.height * 7 / 8},
+                                   {p.width - 1, 0},
+                                   {0, p.height - 1},
+                                   {p.width - 1, p.height - 1},
+                                   {650, 50}})
+            EXPECT_EQ(p.At(x, y), kSkyRgb) << x << ", " << y;
+        const RECT corner{0, 0, static_cast<LONG>(640 * scaleX), static_cast<LONG>(300 * scaleY)};
+        const RECT cyan = p.Bounds({0, 255, 255}, kInk, corner);
+        EXPECT_LT(cyan.top, 5);
+        EXPECT_GT(cyan.bottom, 40 * scaleY);
+        EXPECT_LT(cyan.bottom, 60 * scaleY);
+        EXPECT_NEAR((cyan.left + cyan.right) / 2.0, 300.0 * scaleX, 4.0);
+        const RECT red = p.Bounds({255, 0, 0}, kInk, corner);
+        EXPECT_GE(red.top, static_cast<LONG>(100 * scaleY));
+        EXPECT_LT(red.top, 105 * scaleY);
+        EXPECT_LT(red.bottom, 135 * scaleY);
+        EXPECT_NEAR((red.left + red.right) / 2.0, 300.0 * scaleX, 4.0);
+    }
+
+    static void ExpectTheWindowShowsTheProgramsPicture(const Picture& shown)
+    {
+        RECT client{};
+        ASSERT_TRUE(GetClientRect(g_window->GetHandle(), &client));
+        ASSERT_EQ(shown.width, client.right);
+        ASSERT_EQ(shown.height, client.bottom);
+        ExpectTheProgramsPicture(shown, double(shown.width) / kWidth,
+                                 double(shown.height) / kHeight);
+    }
+};
+
+TEST_F(ProgramPicture, OffscreenTheProgramShowsTheSkyAndBothHelpTexts)
+{
+    ASSERT_TRUE(Start("offscreen"));
+    const Picture presented = Presented();
+    ASSERT_EQ(presented.width, kWidth);
+    ASSERT_EQ(presented.height, kHeight);
+    ExpectTheProgramsPicture(presented);
+    ExpectTheWindowShowsTheProgramsPicture(ReadWindowPixels(g_window->GetHandle()));
+}
+
+// The window's pixels as the X server has them: a screenshot of the window.
+Picture Screenshot(HWND window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    Picture picture;
+    if (!SDL_GetWindowWMInfo(compat::win32::SdlWindowOf(window), &info) ||
+        info.subsystem != SDL_SYSWM_X11)
+        return picture;
+    Display* display = info.info.x11.display;
+    XSync(display, False);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, info.info.x11.window, &attributes);
+    XImage* image = XGetImage(display, info.info.x11.window, 0, 0, attributes.width,
+                              attributes.height, AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return picture;
+    picture.width = attributes.width;
+    picture.height = attributes.height;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            picture.pixels.push_back(0xff000000u |
+                                     (static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xffffff));
+    XDestroyImage(image);
+    return picture;
+}
+
+TEST_F(ProgramPicture, OnXTheWindowShowsWhatTheOffscreenDriverDraws)
+{
+    const char* display = getenv("DISPLAY");
+    if (display == nullptr || display[0] == '\0')
+        GTEST_SKIP() << "needs an X display (DISPLAY is unset)";
+    Display* probe = XOpenDisplay(nullptr);
+    if (probe == nullptr)
+        GTEST_SKIP() << "cannot open the X display " << display;
+    const bool roomy = DisplayWidth(probe, DefaultScreen(probe)) >= 1920 &&
+                       DisplayHeight(probe, DefaultScreen(probe)) >= 1080;
+    XCloseDisplay(probe);
+    if (!roomy)
+        GTEST_SKIP() << "the X screen is smaller than 1920x1080";
+
+    ASSERT_TRUE(Start("x11"));
+    ExpectTheProgramsPicture(Presented());
+    const Picture shown = Screenshot(g_window->GetHandle());
+    ExpectTheWindowShowsTheProgramsPicture(shown);
+
+    AppRelease();
+    Fresh();
+    ASSERT_TRUE(Start("offscreen"));
+    const Picture offscreen = ReadWindowPixels(g_window->GetHandle());
+    ASSERT_EQ(offscreen.width, shown.width);
+    ASSERT_EQ(offscreen.height, shown.height);
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i)
+        differing += (shown.pixels[i] & 0xffffff) != (offscreen.pixels[i] & 0xffffff) ? 1 : 0;
+    EXPECT_EQ(differing, 0u) << "pixels that differ between X and the offscreen driver";
+}
+
+} // namespace
+} // namespace gl_test
