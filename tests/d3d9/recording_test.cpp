@@ -160,7 +160,9 @@ TEST_F(Recording, DescribeNamesTheMethodAndArguments)
     EXPECT_NE(line.find("-> 0x00000000"), std::string::npos) << line;
 }
 
-TEST_F(Recording, TheOpenGLBackendIsNotBuiltYet)
+// A window the OpenGL backend cannot draw on is refused with a reason, and
+// nothing is recorded: only the Recording backend records.
+TEST_F(Recording, OpenGLDeviceOnAWindowItCannotUseIsRefused)
 {
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
     D3DPRESENT_PARAMETERS pp = Params();

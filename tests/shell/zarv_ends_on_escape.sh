@@ -21,7 +21,10 @@ fi
 # the keyboard (readable only in the foreground) sees the key.
 for _ in $(seq 1 50); do
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key --window "$window" Escape 2>/dev/null || true
+  # Held long enough for a frame to see it: the keyboard is sampled once a frame.
+  xdotool keydown --window "$window" Escape 2>/dev/null || true
+  sleep 0.3
+  xdotool keyup --window "$window" Escape 2>/dev/null || true
   kill -0 $pid 2>/dev/null || break
   sleep 0.1
 done

@@ -49,7 +49,11 @@ SDL_Window* CreateSdlWindow(const std::string& title, int x, int y, int width, i
     if ((style & WS_THICKFRAME) != 0)
         flags |= SDL_WINDOW_RESIZABLE;
     // The graphics stand-in makes an OpenGL context on the window when the
-    // driver can; drivers without OpenGL (dummy) still get a window.
+    // driver can; drivers without OpenGL (dummy) still get a window. The
+    // window's own framebuffer gets the depth and stencil a device's
+    // automatic depth buffer has, so a device can draw straight into it.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
     if (SDL_Window* window =
             SDL_CreateWindow(title.c_str(), x, y, width, height, flags | SDL_WINDOW_OPENGL))
     {
