@@ -21,18 +21,58 @@ namespace
 std::atomic<long> g_allocations{0};
 } // namespace
 
-void* operator new(std::size_t size)
+// Every form of new counts and allocates with malloc; every form of delete
+// frees, so the pairs match whichever form the code uses.
+namespace
+{
+void* Allocate(std::size_t size)
 {
     ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1))
+    return std::malloc(size ? size : 1);
+}
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    if (void* p = Allocate(size))
         return p;
     throw std::bad_alloc();
+}
+void* operator new[](std::size_t size)
+{
+    if (void* p = Allocate(size))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size);
 }
 void operator delete(void* p) noexcept
 {
     std::free(p);
 }
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept
 {
     std::free(p);
 }
