@@ -1,7 +1,7 @@
 // The program's frame on the OpenGL backend, as the device sees it: after
 // the first frames it allocates nothing, rasterises no glyph and draws each
 // help text with one call.
-#include "allocation_counter.h"
+#include "../support/allocation_counter.h"
 #include "gl_test.h"
 
 #include "opengl/gl_statistics.h"
@@ -66,10 +66,10 @@ TEST_F(Frame, AfterTheFirstFramesAFrameAllocatesNothing)
 {
     for (int i = 0; i < 3; ++i)
         RunFrame();
-    const std::size_t before = AllocationCount();
+    const std::size_t before = ::test::AllocationCount();
     for (int i = 0; i < 100; ++i)
         RunFrame();
-    EXPECT_EQ(AllocationCount() - before, 0u);
+    EXPECT_EQ(::test::AllocationCount() - before, 0u);
 }
 
 TEST_F(Frame, AFrameRasterisesNoGlyphAndDrawsThreeTimes)
