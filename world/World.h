@@ -102,5 +102,5 @@ private:
     CEngine* m_engine;
     CKeyboard* m_keyboard;
 
-    friend class CWorldInspector; // tests look inside
+    friend class CWorldInspector; // tests and the capture tool look inside
 };

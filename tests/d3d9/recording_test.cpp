@@ -1,6 +1,6 @@
 // The recording backend: every call kept in order with its arguments, the
 // list's capacity and limit, and recording without allocating.
-#include "../support/allocation_counter.h"
+#include "allocation_counter.h"
 #include "d3d9_test.h"
 
 #include <cstring>

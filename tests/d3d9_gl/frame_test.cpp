@@ -1,7 +1,7 @@
 // The program's frame on the OpenGL backend, as the device sees it: after
 // the first frames it allocates nothing, rasterises no glyph and draws each
 // help text with one call.
-#include "../support/allocation_counter.h"
+#include "allocation_counter.h"
 #include "gl_test.h"
 
 #include "opengl/gl_statistics.h"

@@ -1,8 +1,8 @@
 // Files the reader refuses: each fails with one line that names the file and
 // says what is wrong, leaves the object empty, and allocates nothing in
 // proportion to what the file claims.
-#include "AllocationWatch.h"
 #include "MeshTestSupport.h"
+#include "allocation_counter.h"
 
 #include "render/MeshFile.h"
 
@@ -73,6 +73,10 @@ TEST(MeshFileMalformed, EachMalformedFileFailsWithItsReasonAndAllocatesNothingLa
          "0 indices of size 16 were read for an index count of 1"},
     };
 
+    test::ResetAllocationPeak();
+    delete[] new char[kSmallAllocation];
+    ASSERT_GE(test::AllocationPeak(), kSmallAllocation) << "the counter sees the largest allocation";
+
     TempFolder folder;
     for (const Malformed& malformed : cases)
     {
@@ -81,9 +85,9 @@ TEST(MeshFileMalformed, EachMalformedFileFailsWithItsReasonAndAllocatesNothingLa
         // A good load first: a refused one must leave nothing of it behind.
         ASSERT_TRUE(meshFile.LoadFromMemory("good", kVertices.data(), kVertices.size()));
 
-        allocation_watch::Reset();
+        test::ResetAllocationPeak();
         EXPECT_FALSE(meshFile.Load(path.c_str())) << malformed.what;
-        EXPECT_LT(allocation_watch::Largest(), kSmallAllocation) << malformed.what;
+        EXPECT_LT(test::AllocationPeak(), kSmallAllocation) << malformed.what;
 
         const std::string error = meshFile.GetError();
         EXPECT_EQ(error.rfind(path + ": " + malformed.reason, 0), 0u)

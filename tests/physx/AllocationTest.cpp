@@ -2,45 +2,25 @@
 // operator new and every allocation of Bullet's is counted while the aircraft
 // scene is stepped, pushed, put back and read for 1000 frames.
 #include "PhysxTestSupport.h"
+#include "allocation_counter.h"
 
 #include <LinearMath/btAlignedAllocator.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 
 namespace
 {
-std::atomic<long> allocations{0};
-
+// Bullet's own allocations go through the counted operator new too.
 void* CountedBulletAlloc(size_t size)
 {
-    ++allocations;
-    return std::malloc(size);
+    return ::operator new(size);
 }
 void BulletFree(void* memory)
 {
-    std::free(memory);
+    ::operator delete(memory);
 }
 } // namespace
-
-void* operator new(std::size_t size)
-{
-    ++allocations;
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept
-{
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept
-{
-    std::free(memory);
-}
 
 namespace
 {
@@ -48,9 +28,9 @@ namespace
 TEST(Allocation, FrameLoopCallsAllocateNothingOnceRunning)
 {
     btAlignedAllocSetCustom(CountedBulletAlloc, BulletFree);
-    const long empty = allocations.load();
+    const std::size_t empty = test::AllocationCount();
     physx_test::TestScene scene;
-    EXPECT_GT(allocations.load(), empty); // the counting sees the scene being made
+    EXPECT_GT(test::AllocationCount(), empty); // the counting sees the scene being made
     physx_test::AddFrictionlessGround(*scene);
     const physx_test::Aircraft aircraft = physx_test::AddAircraft(*scene);
     NxActor* bodies[4] = {aircraft.fuselage, aircraft.frontWheel, aircraft.leftWheel,
@@ -81,10 +61,10 @@ TEST(Allocation, FrameLoopCallsAllocateNothingOnceRunning)
     float sink = 0;
     for (int i = 0; i < 1200; ++i) // warm up: every kind of frame once
         sink += frame(i);
-    const long before = allocations.load();
+    const std::size_t before = test::AllocationCount();
     for (int i = 0; i < 1000; ++i)
         sink += frame(i);
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(test::AllocationCount() - before, 0u);
     EXPECT_TRUE(std::isfinite(sink));
 }
 

@@ -17,15 +17,6 @@ const char* const kMeshFileNames[15] = {
     "i_Wheel_front.txt", "i_Wheel_right.txt", "i_Wheel_left.txt",
 };
 
-std::vector<CMesh*> CWorldInspector::Meshes() const
-{
-    return {m_world.m_frontStrutMesh,    m_world.m_mainStrutMesh,   m_world.m_rightBrakeFlapMesh,
-            m_world.m_leftBrakeFlapMesh, m_world.m_canopyFrameMesh, m_world.m_canopyGlassMesh,
-            m_world.m_fuselageMesh,      m_world.m_leftAileronMesh, m_world.m_rightAileronMesh,
-            m_world.m_elevatorMesh,      m_world.m_propellerMesh,   m_world.m_rudderMesh,
-            m_world.m_frontWheelMesh,    m_world.m_rightWheelMesh,  m_world.m_leftWheelMesh};
-}
-
 void WorldTest::SetUp()
 {
     compat::win32::ResetForTests();

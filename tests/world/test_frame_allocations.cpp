@@ -1,7 +1,8 @@
 // The frame loop allocates nothing once running: 1000 frames of the whole
-// shell on the recording backend, with keys held, counted by a replaced
-// operator new.
+// shell on the recording backend, with keys held, counted by the shared
+// allocation counter.
 #include "WorldFixture.h"
+#include "allocation_counter.h"
 
 #include "app/App.h"
 #include "platform/Graphics.h"
@@ -11,71 +12,6 @@
 #include <compat/win32.h>
 
 #include <dinput.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace
-{
-std::atomic<long> g_allocations{0};
-} // namespace
-
-// Every form of new counts and allocates with malloc; every form of delete
-// frees, so the pairs match whichever form the code uses.
-namespace
-{
-void* Allocate(std::size_t size)
-{
-    ++g_allocations;
-    return std::malloc(size ? size : 1);
-}
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (void* p = Allocate(size))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    if (void* p = Allocate(size))
-        return p;
-    throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return Allocate(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept
-{
-    std::free(p);
-}
 
 TEST_F(WorldTest, ThousandFramesAllocateNothing)
 {
@@ -100,9 +36,9 @@ TEST_F(WorldTest, ThousandFramesAllocateNothing)
     };
     for (int i = 0; i < 60; ++i) // warm up
         ASSERT_TRUE(frame(i));
-    const long before = g_allocations.load();
+    const std::size_t before = test::AllocationCount();
     for (int i = 0; i < 1000; ++i)
         ASSERT_TRUE(frame(i));
-    EXPECT_EQ(g_allocations.load() - before, 0);
+    EXPECT_EQ(test::AllocationCount() - before, 0u);
     AppRelease();
 }

@@ -1,21 +1,8 @@
 #include "WorldProbe.h"
 
 #include "scene/PoseNode.h"
-#include "world/World.h"
+#include "world/WorldInspector.h"
 #include "world/WorldGlobals.h"
-
-// The world keeps its part tree and camera rig private; it lets this class
-// (one per program) look inside.
-class CWorldInspector
-{
-public:
-    static const CPoseNode& Root(const CWorld& world) { return *world.m_rootNode; }
-    // The viewpoint the view is built from: the active one of the three.
-    static const CPoseNode& ActiveViewpoint(const CWorld& world)
-    {
-        return world.m_cameraNodes[world.m_cameraMode];
-    }
-};
 
 namespace capture
 {
@@ -45,8 +32,8 @@ std::array<BodyPose, kRecordedBodies> ReadPoses(const CWorld& world)
         {"front_wheel", ActorPose(*g_frontWheelActor)},
         {"left_wheel", ActorPose(*g_leftWheelActor)},
         {"right_wheel", ActorPose(*g_rightWheelActor)},
-        {"root", NodePose(CWorldInspector::Root(world))},
-        {"camera", NodePose(CWorldInspector::ActiveViewpoint(world))},
+        {"root", NodePose(*CWorldInspector(world).Root())},
+        {"camera", NodePose(*CWorldInspector(world).ActiveViewpoint())},
     }};
 }
 

@@ -1,0 +1,53 @@
+// Read access to the world's private parts, for the programs that watch a
+// running world from outside: the tests, and the capture tool that logs the
+// root's and the camera's poses. The world names this class its friend; the
+// program itself never uses it.
+#pragma once
+
+#include "world/World.h"
+
+#include <array>
+
+class CWorldInspector
+{
+public:
+    explicit CWorldInspector(const CWorld& world) : m_world(world) {}
+
+    int CameraMode() const { return m_world.m_cameraMode; }
+    CPoseNode* Root() const { return m_world.m_rootNode; }
+    CPoseNode* Pivot() const { return m_world.m_cameraPivotNode; }
+    CPoseNode* Viewpoint(int i) const { return &m_world.m_cameraNodes[i]; }
+    // The viewpoint the view is built from: the active one of the three.
+    CPoseNode* ActiveViewpoint() const { return Viewpoint(m_world.m_cameraMode); }
+    CPoseNode* LeftAileron() const { return m_world.m_leftAileronNode; }
+    CPoseNode* FrontCanopy() const { return m_world.m_frontCanopyNode; }
+
+    CControlChannel* Roll() const { return m_world.m_rollControl; }
+    CControlChannel* Elevator() const { return m_world.m_elevatorControl; }
+    CControlChannel* Rudder() const { return m_world.m_rudderControl; }
+    CControlChannel* BrakeFlap() const { return m_world.m_brakeFlapControl; }
+    CControlChannel* FrontCanopyChannel() const { return m_world.m_frontCanopyControl; }
+    CControlChannel* RearCanopyChannel() const { return m_world.m_rearCanopyControl; }
+    CControlChannel* Throttle() const { return m_world.m_throttleControl; }
+    CEngine* Engine() const { return m_world.m_engine; }
+
+    // The fifteen meshes in load order.
+    std::array<CMesh*, 15> Meshes() const
+    {
+        return {
+            m_world.m_frontStrutMesh,    m_world.m_mainStrutMesh,   m_world.m_rightBrakeFlapMesh,
+            m_world.m_leftBrakeFlapMesh, m_world.m_canopyFrameMesh, m_world.m_canopyGlassMesh,
+            m_world.m_fuselageMesh,      m_world.m_leftAileronMesh, m_world.m_rightAileronMesh,
+            m_world.m_elevatorMesh,      m_world.m_propellerMesh,   m_world.m_rudderMesh,
+            m_world.m_frontWheelMesh,    m_world.m_rightWheelMesh,  m_world.m_leftWheelMesh};
+    }
+    CMesh* FuselageMesh() const { return m_world.m_fuselageMesh; }
+    CMesh* FrontWheelMesh() const { return m_world.m_frontWheelMesh; }
+    CMesh* FrontStrutMesh() const { return m_world.m_frontStrutMesh; }
+    CMesh* MainStrutMesh() const { return m_world.m_mainStrutMesh; }
+    CMesh* LeftWheelMesh() const { return m_world.m_leftWheelMesh; }
+    CMesh* RightWheelMesh() const { return m_world.m_rightWheelMesh; }
+
+private:
+    const CWorld& m_world;
+};
