@@ -74,7 +74,7 @@ TEST(MeshFileMalformed, EachMalformedFileFailsWithItsReasonAndAllocatesNothingLa
     };
 
     test::ResetAllocationPeak();
-    delete[] new char[kSmallAllocation];
+    ::operator delete(::operator new(kSmallAllocation));
     ASSERT_GE(test::AllocationPeak(), kSmallAllocation) << "the counter sees the largest allocation";
 
     TempFolder folder;
