@@ -1,6 +1,7 @@
 #include "render/Mesh.h"
 
 #include "platform/Graphics.h"
+#include "render/FilePath.h"
 #include "render/MeshFile.h"
 
 #include <cstdio>
@@ -20,15 +21,6 @@ DWORD FvfOf(const MeshFormat& format)
     if (format.textures)
         fvf += D3DFVF_TEX1;
     return fvf;
-}
-
-// Whether the device reads the vertices as the file lays them out: the code
-// above describes a position of 3 floats and at most one normal, colour slot
-// and texture pair.
-bool FitsVertexCode(const MeshFormat& format)
-{
-    return format.position == 3 && format.normal >= 0 && format.normal <= 1 && format.color >= 0 &&
-           format.color <= 1 && format.textures >= 0 && format.textures <= 1;
 }
 
 // The position of the first index that points past the vertices, or -1.
@@ -55,7 +47,6 @@ CMesh::CMesh()
     : m_vertexBuffer(nullptr), m_indexBuffer(nullptr), m_fvf(0), m_stride(0), m_primitiveCount(0),
       m_vertexCount(0), m_indexCount(0)
 {
-    m_error[0] = '\0';
 }
 
 CMesh::~CMesh()
@@ -79,10 +70,10 @@ void CMesh::Release()
 
 bool CMesh::Fail(const char* path, const char* reason)
 {
-    snprintf(m_error, sizeof(m_error), "%s: %s", path, reason);
-    for (char* c = m_error; *c; ++c)
-        if (static_cast<unsigned char>(*c) < ' ')
-            *c = '?';
+    m_error = DescribeFilePath(path) + ": " + reason;
+    for (char& c : m_error)
+        if (static_cast<unsigned char>(c) < ' ')
+            c = '?';
     return false;
 }
 
@@ -91,34 +82,30 @@ bool CMesh::Load(const char* path)
     Release();
     m_fvf = 0;
     m_stride = m_primitiveCount = m_vertexCount = m_indexCount = 0;
-    m_error[0] = '\0';
+    m_error.clear();
 
     CMeshFile* meshFile = LoadMeshFile(path);
     if (!meshFile)
         return Fail(path, "out of memory");
     if (!meshFile->IsLoaded())
     {
-        snprintf(m_error, sizeof(m_error), "%s", meshFile->GetError());
+        m_error = meshFile->GetError();
         delete meshFile;
         return false;
     }
 
-    // A mesh the device would draw wrongly, or read outside its buffers for,
-    // is refused before any buffer is made.
+    // A mesh the device would read outside its buffers for is refused before
+    // any buffer is made (the reader has made sure the device can take the
+    // vertex format).
     MeshFormat format = meshFile->GetFormat();
     char reason[192];
     unsigned int index = 0;
     const int badIndex = FindIndexPastVertices(meshFile, index);
-    if (!FitsVertexCode(format))
-        snprintf(reason, sizeof(reason),
-                 "vertex format (%d, %d, %d, %d) is not one the device can draw (position 3; at "
-                 "most one normal, colour and texture pair)",
-                 format.position, format.normal, format.color, format.textures);
-    else if (meshFile->GetVertexCount() == 0)
-        snprintf(reason, sizeof(reason), "has no vertices");
+    if (meshFile->GetVertexCount() == 0)
+        snprintf(reason, sizeof(reason), "the file has no vertices");
     else if (badIndex >= 0)
-        snprintf(reason, sizeof(reason), "index %u (number %d) is past the %d vertices", index,
-                 badIndex, meshFile->GetVertexCount());
+        snprintf(reason, sizeof(reason), "index %d (of %d) is %u, past the %d vertices",
+                 badIndex + 1, meshFile->GetIndexCount(), index, meshFile->GetVertexCount());
     else if (!CGraphics::GetDevice())
         snprintf(reason, sizeof(reason), "there is no graphics device");
     else
@@ -182,7 +169,7 @@ UINT CMesh::GetIndexCount() const
 
 const char* CMesh::GetError() const
 {
-    return m_error;
+    return m_error.c_str();
 }
 
 void DrawMesh(CMesh* mesh)

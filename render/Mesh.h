@@ -4,6 +4,8 @@
 
 #include <d3d9.h>
 
+#include <string>
+
 class CMesh
 {
 public:
@@ -36,7 +38,7 @@ private:
     UINT m_primitiveCount;
     UINT m_vertexCount;
     UINT m_indexCount;
-    char m_error[512];
+    std::string m_error;
 };
 
 // Draws the whole mesh as a triangle list with the device's current

@@ -1,5 +1,6 @@
 #include "render/MeshFile.h"
 
+#include "render/FilePath.h"
 #include "render/MeshTextReader.h"
 
 #include <sys/stat.h>
@@ -17,15 +18,6 @@ namespace
 // 32 bits.
 const size_t kMaxFileSize = 256u << 20;
 
-// The path as the file system wants it: the program writes Windows paths.
-std::string ToFilePath(const char* path)
-{
-    std::string filePath(path);
-    for (char& c : filePath)
-        if (c == '\\')
-            c = '/';
-    return filePath;
-}
 } // namespace
 
 MeshFormat::MeshFormat() : position(0), normal(0), color(0), textures(0), floatCount(0) {}
@@ -48,7 +40,6 @@ unsigned int MeshFormat::GetStride(unsigned int k)
 CMeshFile::CMeshFile()
     : m_file(nullptr), m_indexSize(0), m_vertexCount(0), m_indexCount(0), m_loaded(false)
 {
-    m_error[0] = '\0';
 }
 
 CMeshFile::~CMeshFile()
@@ -71,24 +62,35 @@ void CMeshFile::Clear()
     m_vertexCount = 0;
     m_indexCount = 0;
     m_loaded = false;
-    m_error[0] = '\0';
+    m_error.clear();
 }
 
-bool CMeshFile::Fail(const char* name, const char* reason)
+bool CMeshFile::Fail(const std::string& name, int line, const char* reason)
 {
     Clear();
-    snprintf(m_error, sizeof(m_error), "%s: %s", name, reason);
+    m_error = name;
+    if (line > 0)
+        m_error += ", line " + std::to_string(line);
+    m_error += ": ";
+    m_error += reason;
     // One line, whatever the name holds.
-    for (char* c = m_error; *c; ++c)
-        if (static_cast<unsigned char>(*c) < ' ')
-            *c = '?';
+    for (char& c : m_error)
+        if (static_cast<unsigned char>(c) < ' ')
+            c = '?';
     return false;
+}
+
+bool CMeshFile::Fail(const std::string& name, const char* reason)
+{
+    return Fail(name, 0, reason);
 }
 
 bool CMeshFile::Load(const char* path)
 {
     Clear();
     const std::string filePath = ToFilePath(path);
+    // Failures name the file as the user can find it.
+    const std::string name = DescribeFilePath(path);
     char reason[160];
 
     // Only regular files: a folder or a device would fail or never end.
@@ -96,20 +98,20 @@ bool CMeshFile::Load(const char* path)
     if (stat(filePath.c_str(), &info) != 0)
     {
         snprintf(reason, sizeof(reason), "cannot open (%s)", strerror(errno));
-        return Fail(path, reason);
+        return Fail(name, reason);
     }
     if (S_ISDIR(info.st_mode))
-        return Fail(path, "cannot open (it is a folder)");
+        return Fail(name, "cannot open (it is a folder)");
     if (!S_ISREG(info.st_mode))
-        return Fail(path, "cannot open (it is not a regular file)");
+        return Fail(name, "cannot open (it is not a regular file)");
     if (static_cast<unsigned long long>(info.st_size) > kMaxFileSize)
-        return Fail(path, "is larger than the 256 MiB a mesh file may have");
+        return Fail(name, "the file is larger than the 256 MiB a mesh file may have");
 
     m_file = fopen(filePath.c_str(), "rb");
     if (!m_file)
     {
         snprintf(reason, sizeof(reason), "cannot open (%s)", strerror(errno));
-        return Fail(path, reason);
+        return Fail(name, reason);
     }
     // Room for the bytes only: filling it first would cost as much again.
     const size_t size = static_cast<size_t>(info.st_size);
@@ -118,7 +120,7 @@ bool CMeshFile::Load(const char* path)
     {
         fclose(m_file);
         m_file = nullptr;
-        return Fail(path, "cannot read (out of memory)");
+        return Fail(name, "cannot read (out of memory)");
     }
     const size_t length = fread(text.get(), 1, size, m_file);
     const bool failed = ferror(m_file) != 0;
@@ -128,26 +130,28 @@ bool CMeshFile::Load(const char* path)
     if (failed)
     {
         snprintf(reason, sizeof(reason), "cannot read (%s)", strerror(error));
-        return Fail(path, reason);
+        return Fail(name, reason);
     }
-    return Parse(path, text.get(), length, length);
+    return Parse(name, text.get(), length, length);
 }
 
 bool CMeshFile::LoadFromMemory(const char* name, const char* bytes, size_t size)
 {
     Clear();
     if (size > kMaxFileSize)
-        return Fail(name, "is larger than the 256 MiB a mesh file may have");
+        return Fail(name, "the file is larger than the 256 MiB a mesh file may have");
     std::vector<char> text(bytes, bytes + size);
     return Parse(name, text.data(), size, size);
 }
 
-bool CMeshFile::Parse(const char* name, char* text, size_t length, size_t fileSize)
+bool CMeshFile::Parse(const std::string& name, char* text, size_t length, size_t fileSize)
 {
+    if (fileSize == 0)
+        return Fail(name, "the file is empty");
     length = ToTextMode(text, length);
     CMeshTextReader reader(text, length, fileSize);
     if (!reader.Read(*this))
-        return Fail(name, reader.GetReason());
+        return Fail(name, reader.GetLine(), reader.GetReason());
     m_loaded = true;
     return true;
 }
@@ -226,7 +230,7 @@ bool CMeshFile::IsLoaded() const
 
 const char* CMeshFile::GetError() const
 {
-    return m_error;
+    return m_error.c_str();
 }
 
 CMeshFile* LoadMeshFile(const char* path)

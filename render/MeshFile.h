@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 // The vertex layout of the file's vertex format block.
@@ -61,8 +62,10 @@ public:
     size_t GetIndex16Count() const;
     size_t GetIndex32Count() const;
 
-    // Whether the last Load succeeded, and if not, the one-line reason
-    // ("<file>: <what is wrong>"); empty after a success.
+    // Whether the last Load succeeded, and if not, the one-line reason:
+    // "<file>, line <n>: <what is wrong>", the file named as the user can
+    // open it (see DescribeFilePath) and the line where the reader stopped
+    // (left out when no line is to blame); empty after a success.
     bool IsLoaded() const;
     const char* GetError() const;
 
@@ -75,8 +78,10 @@ private:
     friend class CMeshTextReader;
 
     void Clear();
-    bool Parse(const char* name, char* text, size_t length, size_t fileSize);
-    bool Fail(const char* name, const char* reason);
+    bool Parse(const std::string& name, char* text, size_t length, size_t fileSize);
+    // Empties the object and keeps "<name>[, line <line>]: <reason>".
+    bool Fail(const std::string& name, int line, const char* reason);
+    bool Fail(const std::string& name, const char* reason);
 
     FILE* m_file; // open only while the file is read
     MeshFormat m_format;
@@ -87,7 +92,7 @@ private:
     int m_vertexCount;
     int m_indexCount;
     bool m_loaded;
-    char m_error[512];
+    std::string m_error;
 };
 
 // Creates a CMeshFile and loads the file into it; returns the object whether

@@ -3,6 +3,7 @@
 #include "render/MeshFile.h"
 #include "render/ScanNumber.h"
 
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,46 @@ unsigned long long ExactFloatCount(const MeshFormat& format)
            3ull * static_cast<unsigned long long>(format.normal) +
            static_cast<unsigned long long>(format.color) +
            2ull * static_cast<unsigned long long>(format.textures);
+}
+
+// The word at `p` (after white space) for a message, in quotes: bytes that
+// are no printable characters as \xHH, a long word cut after 16 bytes; or
+// "the end of the file" when only white space is left.
+void DescribeWord(const char* p, const char* end, char* out, size_t size)
+{
+    while (p != end && IsScanSpace(*p))
+        ++p;
+    if (p == end)
+    {
+        snprintf(out, size, "the end of the file");
+        return;
+    }
+    size_t n = 0;
+    out[n++] = '"';
+    for (int shown = 0; p != end && !IsScanSpace(*p) && shown < 16; ++p, ++shown)
+    {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c > ' ' && c < 0x7f && c != '"' && c != '\\')
+            out[n++] = static_cast<char>(c);
+        else
+            n += static_cast<size_t>(snprintf(out + n, size - n, "\\x%02X", c));
+    }
+    if (p != end && !IsScanSpace(*p))
+        n += static_cast<size_t>(snprintf(out + n, size - n, "..."));
+    snprintf(out + n, size - n, "\"");
+}
+
+// The 1-based number of the line `at` lies on. The end of a text that ends
+// with a line feed lies on its last line.
+int LineNumber(const char* text, const char* end, const char* at)
+{
+    if (at == end && at != text && at[-1] == '\n')
+        --at;
+    int line = 1;
+    for (const char* p = text;
+         (p = static_cast<const char*>(memchr(p, '\n', static_cast<size_t>(at - p)))); ++p)
+        ++line;
+    return line;
 }
 } // namespace
 
@@ -42,8 +83,9 @@ size_t ToTextMode(char* text, size_t length)
 }
 
 CMeshTextReader::CMeshTextReader(const char* text, size_t length, size_t fileSize)
-    : m_pos(text), m_end(text + length), m_fileSize(fileSize), m_line(text), m_lineEnd(text),
-      m_word(text), m_wordEnd(text), m_file(nullptr)
+    : m_text(text), m_pos(text), m_end(text + length), m_fileSize(fileSize), m_line(text),
+      m_lineEnd(text), m_word(text), m_wordEnd(text), m_formatLine(text), m_sizeLine(text),
+      m_stop(nullptr), m_file(nullptr)
 {
     m_reason[0] = '\0';
 }
@@ -53,12 +95,36 @@ const char* CMeshTextReader::GetReason() const
     return m_reason;
 }
 
-bool CMeshTextReader::Fail(const char* format, ...)
+int CMeshTextReader::GetLine() const
+{
+    return m_stop ? LineNumber(m_text, m_end, m_stop) : 0;
+}
+
+bool CMeshTextReader::Fail(const char* at, const char* format, ...)
 {
     va_list args;
     va_start(args, format);
     vsnprintf(m_reason, sizeof(m_reason), format, args);
     va_end(args);
+    m_stop = at;
+    return false;
+}
+
+// Fails at the word found at `at` where a number belongs, saying what was
+// expected and what was found instead.
+bool CMeshTextReader::FailFound(const char* at, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    vsnprintf(m_reason, sizeof(m_reason), format, args);
+    va_end(args);
+    char found[80];
+    DescribeWord(at, m_end, found, sizeof(found));
+    const size_t length = strlen(m_reason);
+    snprintf(m_reason + length, sizeof(m_reason) - length, ", found %s", found);
+    while (at != m_end && IsScanSpace(*at))
+        ++at;
+    m_stop = at;
     return false;
 }
 
@@ -100,12 +166,22 @@ bool CMeshTextReader::LineIsLineFeed() const
     return m_lineEnd - m_line == 1 && *m_line == '\n';
 }
 
-// The "%s%d" scan of a keyword line: the number after the first word; a
-// missing number leaves the value unchanged.
-void CMeshTextReader::ScanLineInt(int& value) const
+// The "%s%ld" scan of a keyword line: the number after the first word. A
+// line without one fails, saying which number (`what`) was expected.
+bool CMeshTextReader::ScanLineNumber(const char* what, long& value)
 {
     const char* p = m_wordEnd;
-    ScanInt(p, m_lineEnd, value);
+    if (ScanLong(p, m_lineEnd, value))
+        return true;
+    const int keywordLength = static_cast<int>(m_wordEnd - m_word);
+    p = m_wordEnd;
+    while (p != m_lineEnd && IsScanSpace(*p))
+        ++p;
+    if (p == m_lineEnd)
+        return Fail(m_line, "expected %s after \"%.*s\"", what, keywordLength, m_word);
+    char found[80];
+    DescribeWord(p, m_lineEnd, found, sizeof(found));
+    return Fail(m_line, "expected %s after \"%.*s\", found %s", what, keywordLength, m_word, found);
 }
 
 bool CMeshTextReader::Read(CMeshFile& file)
@@ -134,68 +210,101 @@ bool CMeshTextReader::ReadVertices()
         if (LineIsLineFeed())
             break;
         if (WordIs("format"))
-            ReadVertexFormat();
+        {
+            if (!ReadVertexFormat())
+                return false;
+        }
         else if (WordIs("count"))
         {
-            ScanLineInt(m_file->m_vertexCount);
-            if (!ReadVertexData())
+            if (!ReadCount("the vertex count", m_file->m_vertexCount) || !ReadVertexData())
                 return false;
         }
     }
     return true;
 }
 
-void CMeshTextReader::ReadVertexFormat()
+// The vertex layout the device can draw: a position of 3 floats, and at most
+// one normal, colour slot and texture pair.
+bool CMeshTextReader::ReadVertexFormat()
 {
     MeshFormat& format = m_file->m_format;
     while (ReadLine())
     {
         if (WordIs("}"))
             break;
+        bool read = true;
         if (WordIs("position"))
-            ScanLineInt(format.position);
+            read = ReadFormatEntry("position", "the number of position floats", format.position, 3);
         else if (WordIs("normal"))
-            ScanLineInt(format.normal);
+            read = ReadFormatEntry("normal", "the number of normals", format.normal, 1);
         else if (WordIs("color"))
-            ScanLineInt(format.color);
+            read = ReadFormatEntry("color", "the number of colour slots", format.color, 1);
         else if (WordIs("textures"))
-            ScanLineInt(format.textures);
+            read = ReadFormatEntry("textures", "the number of texture-coordinate pairs",
+                                   format.textures, 1);
+        if (!read)
+            return false;
     }
-}
-
-bool CMeshTextReader::CheckFormat()
-{
-    const MeshFormat& format = m_file->m_format;
-    const char* names[] = {"position", "normal", "color", "textures"};
-    const int entries[] = {format.position, format.normal, format.color, format.textures};
-    for (int i = 0; i < 4; ++i)
-        if (entries[i] < 0)
-            return Fail("vertex format entry %s is %d, less than 0", names[i], entries[i]);
-    if (format.position == 0)
-        return Fail("vertex format has no position (position 0)");
     return true;
 }
 
-// Sizes the vertex data by the count just read and reads that many values,
-// stopping at the first token that is no number.
+// An entry of the vertex format: `largest` 3 is the position, which must be
+// 3; the others must be 0 or 1.
+bool CMeshTextReader::ReadFormatEntry(const char* keyword, const char* what, int& entry,
+                                      int largest)
+{
+    long value = 0;
+    if (!ScanLineNumber(what, value))
+        return false;
+    const long smallest = largest == 3 ? 3 : 0;
+    if (value < smallest || value > largest)
+        return Fail(m_line, "%s is %ld; it must be %s", keyword, value,
+                    largest == 3 ? "3" : "0 or 1");
+    entry = static_cast<int>(value);
+    m_formatLine = m_line;
+    return true;
+}
+
+// The number after "count": at least 0, and no more than the file can hold
+// (every value or index takes at least one of its bytes).
+bool CMeshTextReader::ReadCount(const char* what, int& count)
+{
+    long value = 0;
+    if (!ScanLineNumber(what, value))
+        return false;
+    if (value < 0)
+        return Fail(m_line, "%s is %ld; it must be 0 or more", what, value);
+    if (static_cast<unsigned long>(value) > m_fileSize)
+        return Fail(m_line, "%s is %ld, more than a file of %zu bytes can hold", what, value,
+                    m_fileSize);
+    count = static_cast<int>(value);
+    return true;
+}
+
+// Sizes the vertex data by the count just read and reads that many values.
 bool CMeshTextReader::ReadVertexData()
 {
     const int count = m_file->m_vertexCount;
-    if (count < 0)
-        return Fail("vertex count %d is negative", count);
-    if (!CheckFormat())
-        return false;
+    if (m_file->m_format.position == 0)
+        return Fail(m_line, "\"count\" comes before the vertex format; a format block saying "
+                            "\"position 3\" must come first");
     const unsigned long long floatCount = ExactFloatCount(m_file->m_format);
     m_file->m_format.GetFloatCount();
-    // Every value takes at least one character of the file.
     if (static_cast<unsigned long long>(count) > m_fileSize / floatCount)
-        return Fail("vertex count %d is larger than the file can hold", count);
+        return Fail(m_line, "the vertex count is %d, more than a file of %zu bytes can hold", count,
+                    m_fileSize);
 
     std::vector<float>& vertices = m_file->m_vertices;
-    vertices.resize(static_cast<size_t>(count) * static_cast<size_t>(floatCount));
-    for (float& value : vertices)
-        if (!ScanFloat(m_pos, m_end, value))
-            break;
+    const size_t values = static_cast<size_t>(count) * static_cast<size_t>(floatCount);
+    vertices.resize(values);
+    float* value = vertices.data();
+    for (size_t i = 0; i < values; ++i)
+    {
+        const char* at = m_pos;
+        if (!ScanFloat(m_pos, m_end, value[i]))
+            return FailFound(at, "expected value %zu of vertex %zu (of %d)", i % floatCount + 1,
+                             i / floatCount + 1, count);
+    }
     return true;
 }
 
@@ -206,91 +315,96 @@ bool CMeshTextReader::ReadIndices()
         if (LineIsLineFeed())
             break;
         if (WordIs("format"))
-            ReadIndexFormat();
+        {
+            if (!ReadIndexFormat())
+                return false;
+        }
         else if (WordIs("count"))
         {
-            ScanLineInt(m_file->m_indexCount);
-            if (!ReadIndexData())
+            if (!ReadCount("the index count", m_file->m_indexCount) || !ReadIndexData())
                 return false;
         }
     }
     return true;
 }
 
-void CMeshTextReader::ReadIndexFormat()
+bool CMeshTextReader::ReadIndexFormat()
 {
     while (ReadLine())
     {
         if (WordIs("}"))
             break;
         if (WordIs("size"))
-            ScanLineInt(m_file->m_indexSize);
+        {
+            long size = 0;
+            if (!ScanLineNumber("the index size", size))
+                return false;
+            if (size != 0 && size != 16 && size != 32)
+                return Fail(m_line, "size is %ld; it must be 0, 16 or 32", size);
+            m_file->m_indexSize = static_cast<int>(size);
+            m_sizeLine = m_line;
+        }
     }
+    return true;
 }
 
+// Reads as many indices as the count says into the list of the index size;
+// an index size of 0 reads none.
 bool CMeshTextReader::ReadIndexData()
 {
     const int count = m_file->m_indexCount;
     const int size = m_file->m_indexSize;
-    if (count < 0)
-        return Fail("index count %d is negative", count);
-    if (size != 0 && size != 16 && size != 32)
-        return Fail("index size %d is not 0, 16 or 32", size);
     if (size == 0)
         return true;
-    if (static_cast<size_t>(count) > m_fileSize)
-        return Fail("index count %d is larger than the file can hold", count);
 
     int index = 0;
+    const char* at = m_pos;
     if (size == 16)
     {
         std::vector<unsigned short>& indices = m_file->m_indices16;
         indices.resize(static_cast<size_t>(count));
-        for (unsigned short& slot : indices)
+        for (size_t i = 0; i < indices.size(); ++i, at = m_pos)
         {
             if (!ScanInt(m_pos, m_end, index))
-                break;
-            slot = static_cast<unsigned short>(index);
+                return FailFound(at, "expected index %zu (of %d)", i + 1, count);
+            indices[i] = static_cast<unsigned short>(index);
         }
     }
     else
     {
         std::vector<unsigned int>& indices = m_file->m_indices32;
         indices.resize(static_cast<size_t>(count));
-        for (unsigned int& slot : indices)
+        for (size_t i = 0; i < indices.size(); ++i, at = m_pos)
         {
             if (!ScanInt(m_pos, m_end, index))
-                break;
-            slot = static_cast<unsigned int>(index);
+                return FailFound(at, "expected index %zu (of %d)", i + 1, count);
+            indices[i] = static_cast<unsigned int>(index);
         }
     }
     return true;
 }
 
-// What the mesh object relies on: a vertex format with a position, vertex
-// data and index list that match their counts.
+// What the mesh object relies on: a vertex format, and vertex data and an
+// index list that still match the format and index size they were read with.
 bool CMeshTextReader::CheckFinal()
 {
-    if (!CheckFormat())
-        return false;
-    const int size = m_file->m_indexSize;
-    if (size != 0 && size != 16 && size != 32)
-        return Fail("index size %d is not 0, 16 or 32", size);
+    if (m_file->m_format.position == 0)
+        return Fail(m_end, "there is no vertex format: the file needs a \"vertices\" block whose "
+                           "format block says \"position 3\"");
 
     const unsigned long long floatCount = ExactFloatCount(m_file->m_format);
     const unsigned long long values = m_file->m_vertices.size();
     const unsigned long long vertexCount = static_cast<unsigned long long>(m_file->m_vertexCount);
-    if (values % floatCount != 0 || values / floatCount != vertexCount)
-        return Fail("the vertex data holds %llu values, not %d vertices of %llu floats (a vertex "
-                    "format block after the count?)",
-                    values, m_file->m_vertexCount, floatCount);
+    if (values != vertexCount * floatCount)
+        return Fail(m_formatLine, "the vertex format changes after the vertex data was read; a "
+                                  "format block must come before \"count\"");
 
+    const int size = m_file->m_indexSize;
     const size_t indices = size == 16   ? m_file->m_indices16.size()
                            : size == 32 ? m_file->m_indices32.size()
                                         : 0;
     if (size != 0 && indices != static_cast<size_t>(m_file->m_indexCount))
-        return Fail("%zu indices of size %d were read for an index count of %d (an index format "
-                    "block after the count?)",
-                    indices, size, m_file->m_indexCount);
+        return Fail(m_sizeLine, "the index size changes after the indices were read; a format "
+                                "block must come before \"count\"");
     return true;
 }

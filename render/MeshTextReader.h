@@ -4,10 +4,11 @@
 // reads of at most 259 characters plus terminator, each line taken up to its
 // first NUL; the first word of a line; "%s%d" scans of keyword lines; numbers
 // read with the "%f" and "%d" rules straight from the text, across line
-// ends. Where the format would act on a value that cannot be right (a
-// negative count, a count larger than the file can hold, an index size other
-// than 0, 16 or 32, a vertex format without position, lists that do not
-// match their counts at the end) it stops with a reason instead.
+// ends. It refuses what cannot be a sound mesh, in the user's terms, and
+// remembers where it stopped: a keyword without its number, a format entry
+// or index size the device cannot take, a negative count or one larger than
+// the file can hold, a word where a vertex value or index belongs, data cut
+// short by the end of the file, a format changed after its data was read.
 #pragma once
 
 #include <cstddef>
@@ -27,26 +28,31 @@ public:
     CMeshTextReader(const char* text, size_t length, size_t fileSize);
 
     // Reads the whole text into `file` (which starts empty). False when the
-    // text is malformed; GetReason() then says why, in one line.
+    // text is malformed; GetReason() then says why, in one line, and
+    // GetLine() where: the number of the file's line the reader stopped on.
     bool Read(CMeshFile& file);
     const char* GetReason() const;
+    int GetLine() const;
 
 private:
     bool ReadLine();
     bool WordIs(const char* keyword) const;
     bool LineIsLineFeed() const;
-    void ScanLineInt(int& value) const;
+    bool ScanLineNumber(const char* what, long& value);
 
     bool ReadVertices();
-    void ReadVertexFormat();
+    bool ReadVertexFormat();
+    bool ReadFormatEntry(const char* keyword, const char* what, int& entry, int largest);
     bool ReadVertexData();
     bool ReadIndices();
-    void ReadIndexFormat();
+    bool ReadIndexFormat();
+    bool ReadCount(const char* what, int& count);
     bool ReadIndexData();
-    bool CheckFormat();
     bool CheckFinal();
-    bool Fail(const char* format, ...);
+    bool Fail(const char* at, const char* format, ...);
+    bool FailFound(const char* at, const char* format, ...);
 
+    const char* m_text;
     const char* m_pos; // the stream's position
     const char* m_end;
     size_t m_fileSize;
@@ -54,6 +60,9 @@ private:
     const char* m_lineEnd;
     const char* m_word; // its first word
     const char* m_wordEnd;
+    const char* m_formatLine; // the last vertex format entry read
+    const char* m_sizeLine;   // the last index size read
+    const char* m_stop;       // where the reader stopped, once it failed
     CMeshFile* m_file;
     char m_reason[256];
 };

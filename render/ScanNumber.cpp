@@ -230,7 +230,7 @@ bool ScanFloat(const char*& p, const char* end, float& value)
     return true;
 }
 
-bool ScanInt(const char*& p, const char* end, int& value)
+bool ScanLong(const char*& p, const char* end, long& value)
 {
     while (p != end && IsScanSpace(*p))
         ++p;
@@ -247,8 +247,8 @@ bool ScanInt(const char*& p, const char* end, int& value)
     if (p == digits)
         return false;
 
-    // The library converts to long, saturating at its limits, and stores the
-    // long into the int by keeping its low bits. Up to 18 digits fit.
+    // The library's long conversion saturates at the limits of a long. Up
+    // to 18 digits always fit.
     if (p - digits > 18)
     {
         const unsigned long limit = negative ? static_cast<unsigned long>(LONG_MAX) + 1
@@ -265,7 +265,16 @@ bool ScanInt(const char*& p, const char* end, int& value)
             magnitude = magnitude * 10 + digit;
         }
     }
-    const unsigned long bits = negative ? 0ul - magnitude : magnitude;
-    value = static_cast<int>(static_cast<unsigned int>(bits));
+    value = static_cast<long>(negative ? 0ul - magnitude : magnitude);
+    return true;
+}
+
+bool ScanInt(const char*& p, const char* end, int& value)
+{
+    // "%d" stores the long into the int by keeping its low bits.
+    long wide = 0;
+    if (!ScanLong(p, end, wide))
+        return false;
+    value = static_cast<int>(static_cast<unsigned int>(static_cast<unsigned long>(wide)));
     return true;
 }

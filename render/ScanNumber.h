@@ -17,6 +17,9 @@ inline bool IsScanSpace(char c)
 // `value` untouched when the characters are no number or the input ends.
 bool ScanFloat(const char*& p, const char* end, float& value);
 
-// The same for "%d": an optional sign and decimal digits; the value is the
-// C library's long conversion (saturated) stored into an int (truncated).
+// The same for "%ld": an optional sign and decimal digits, converted as the
+// C library converts to long (saturated at its limits).
+bool ScanLong(const char*& p, const char* end, long& value);
+
+// "%d": the same long conversion, stored into an int (its low bits kept).
 bool ScanInt(const char*& p, const char* end, int& value);

@@ -46,12 +46,14 @@ TEST(MeshFileDifferential, EveryCorpusFileReadsAsTheStdioReadingReadsIt)
         {
             ++refused;
             const std::string error = meshFile.GetError();
-            ASSERT_EQ(error.rfind(path + ": ", 0), 0u) << file.name << ": " << error;
+            const bool named =
+                error.rfind(path + ": ", 0) == 0 || error.rfind(path + ", line ", 0) == 0;
+            ASSERT_TRUE(named) << file.name << ": " << error;
             ASSERT_EQ(error.find('\n'), std::string::npos) << file.name;
             ASSERT_EQ(FirstDifference(meshFile, StdioMesh()), "") << file.name << " is not empty";
         }
     }
     // A corpus that both readers refuse whole, or read whole, proves little.
-    EXPECT_GT(loaded, 1000);
+    EXPECT_GT(loaded, 600);
     EXPECT_GT(refused, 500);
 }

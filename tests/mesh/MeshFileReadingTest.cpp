@@ -58,6 +58,14 @@ protected:
         return file;
     }
 
+    // Reads the text as a file, expects it to be refused and gives the reason.
+    static std::string Refused(const std::string& text)
+    {
+        CMeshFile file;
+        EXPECT_FALSE(file.LoadFromMemory("mesh.txt", text.data(), text.size()));
+        return file.GetError();
+    }
+
     std::vector<std::unique_ptr<CMeshFile>> m_files;
 };
 } // namespace
@@ -103,15 +111,11 @@ TEST_F(MeshFileReading, BlocksMayComeInEitherOrderAndNumbersCrossLines)
 TEST_F(MeshFileReading, TrailingBlanksKeepTheVerticesBlockOpen)
 {
     // The indices block is read as lines of the vertices block: its count
-    // line sets the vertex count again, and its three indices overwrite the
-    // first three values (the resize to the same size keeps the others).
+    // line sets the vertex count again and its indices are read as vertex
+    // values, until its "}" where the fourth value belongs.
     const std::string open = Replace(kTriangleVertices, "\t0\t0\t1\n}", "\t0\t0\t1 \t\n}");
-    const CMeshFile& file = Read(open + kTriangleIndices);
-    EXPECT_EQ(file.GetIndexSize(), 0);
-    EXPECT_EQ(file.GetIndexCount(), 0);
-    EXPECT_EQ(file.GetVertexCount(), 3);
-    EXPECT_EQ(Vertices(file),
-              (std::vector<float>{0, 1, 2, 0, 0, 1, 4, 5, 6, 0, 0, 1, 7, 8, 9, 0, 0, 1}));
+    EXPECT_EQ(Refused(open + kTriangleIndices),
+              "mesh.txt, line 25: expected value 4 of vertex 1 (of 3), found \"}\"");
 
     // A line that is only a line feed closes it.
     const CMeshFile& closed = Read(open + "\n" + kTriangleIndices);
@@ -124,11 +128,9 @@ TEST_F(MeshFileReading, ACountOfZeroReadsNothingAndLeavesTheBlockOpen)
     const std::string empty = Replace(kTriangleVertices.substr(0, kTriangleVertices.find("\t1.5")),
                                       "count 3", "count 0") +
                               "}\n";
-    const CMeshFile& file = Read(empty + kTriangleIndices);
-    EXPECT_EQ(file.GetVertexCount(), 3); // the index count, read in the open vertices block
-    EXPECT_EQ(file.GetIndexCount(), 0);
-    EXPECT_EQ(Vertices(file),
-              (std::vector<float>{0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // The index count is read in the open vertices block as a vertex count.
+    EXPECT_EQ(Refused(empty + kTriangleIndices),
+              "mesh.txt, line 22: expected value 4 of vertex 1 (of 3), found \"}\"");
 
     const CMeshFile& closed = Read(Replace(empty, "count 0\n", "count 0\n\n") + kTriangleIndices);
     EXPECT_EQ(closed.GetVertexCount(), 0);
@@ -164,25 +166,24 @@ TEST_F(MeshFileReading, LinesWithoutAKeywordAreIgnoredEverywhere)
     EXPECT_EQ(Indices32(file), (std::vector<unsigned int>{0, 1, 2}));
 }
 
-TEST_F(MeshFileReading, ATokenThatIsNoNumberStopsTheDataAndLinesResumeThere)
+TEST_F(MeshFileReading, ATokenThatIsNoNumberWhereAValueBelongsRefusesTheFile)
 {
-    // The "}" stops the values at slot 8: that slot and the rest keep 0, and
-    // the "}" line is then read as a line of the block.
     const std::string text =
         Replace(kTriangleVertices, "\t4\t5\t6\t0\t0\t1\n\t7\t8\t9\t0\t0\t1\n}\n", "\t4\t5\n}\n\n") +
         kTriangleIndices;
-    const CMeshFile& file = Read(text);
-    EXPECT_EQ(Vertices(file),
-              (std::vector<float>{1.5f, 2, 3, 0, 0, 1, 4, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(Indices32(file), (std::vector<unsigned int>{0, 1, 2}));
+    EXPECT_EQ(Refused(text), "mesh.txt, line 13: expected value 3 of vertex 2 (of 3), found \"}\"");
 }
 
-TEST_F(MeshFileReading, AFileEndingInsideABlockKeepsWhatWasRead)
+TEST_F(MeshFileReading, AFileEndingInsideABlockKeepsWhatWasReadWhenItsDataIsWhole)
 {
-    const CMeshFile& file = Read(kTriangleVertices + "indices\n{\n\tformat\n\t{\n\t\tsize 32\n\t}\n"
-                                                     "\tcount 3\n\t2\n\t1");
+    const std::string indices = "indices\n{\n\tformat\n\t{\n\t\tsize 32\n\t}\n\tcount 3\n\t2\n\t1";
+    const CMeshFile& file = Read(kTriangleVertices + indices + "\n\t0");
     EXPECT_EQ(Vertices(file), kTriangleValues);
     EXPECT_EQ(Indices32(file), (std::vector<unsigned int>{2, 1, 0}));
+
+    // Cut inside the data, it is refused.
+    EXPECT_EQ(Refused(kTriangleVertices + indices),
+              "mesh.txt, line 23: expected index 3 (of 3), found the end of the file");
 }
 
 TEST_F(MeshFileReading, LinesLongerThanALineReadAreSplit)

@@ -60,7 +60,7 @@ public:
                     return false;
             }
         }
-        return FormatIsSound() && IndexSizeIsSound() && ListsMatchCounts();
+        return m.position != 0 && ListsMatchCounts();
     }
 
 private:
@@ -75,7 +75,17 @@ private:
 
     bool WordIs(const char* keyword) const { return strcmp(m_word, keyword) == 0; }
 
-    void ScanLine(int& value) { sscanf(m_line, "%s%d", m_word, &value); }
+    // The number after the line's first word; false when there is none.
+    bool ScanLine(long& value) { return sscanf(m_line, "%s%ld", m_word, &value) == 2; }
+
+    bool ScanCount(int& count)
+    {
+        long value = 0;
+        if (!ScanLine(value) || value < 0 || static_cast<unsigned long>(value) > m_fileSize)
+            return false;
+        count = static_cast<int>(value);
+        return true;
+    }
 
     bool ReadVertices()
     {
@@ -84,37 +94,49 @@ private:
             if (strcmp(m_line, "\n") == 0)
                 break;
             if (WordIs("format"))
-                ReadVertexFormat();
+            {
+                if (!ReadVertexFormat())
+                    return false;
+            }
             else if (WordIs("count"))
             {
-                ScanLine(m.vertexCount);
-                if (!ReadVertexData())
+                if (!ScanCount(m.vertexCount) || !ReadVertexData())
                     return false;
             }
         }
         return true;
     }
 
-    void ReadVertexFormat()
+    // Position 3; at most one normal, colour slot and texture pair.
+    bool ReadVertexFormat()
     {
         while (ReadLine())
         {
             if (WordIs("}"))
                 break;
-            if (WordIs("position"))
-                ScanLine(m.position);
-            else if (WordIs("normal"))
-                ScanLine(m.normal);
-            else if (WordIs("color"))
-                ScanLine(m.color);
-            else if (WordIs("textures"))
-                ScanLine(m.textures);
+            long value = 0;
+            const bool entry =
+                WordIs("position") || WordIs("normal") || WordIs("color") || WordIs("textures");
+            if (!entry)
+                continue;
+            if (!ScanLine(value))
+                return false;
+            if (WordIs("position") && value != 3)
+                return false;
+            if (!WordIs("position") && value != 0 && value != 1)
+                return false;
+            int& field = WordIs("position") ? m.position
+                         : WordIs("normal") ? m.normal
+                         : WordIs("color")  ? m.color
+                                            : m.textures;
+            field = static_cast<int>(value);
         }
+        return true;
     }
 
     bool ReadVertexData()
     {
-        if (m.vertexCount < 0 || !FormatIsSound())
+        if (m.position == 0)
             return false;
         const unsigned long long floatCount = ExactFloatCount(m);
         m.floatCount = static_cast<int>(static_cast<unsigned>(floatCount));
@@ -123,7 +145,7 @@ private:
         m.vertices.resize(static_cast<size_t>(m.vertexCount * floatCount));
         for (size_t i = 0; i < m.vertices.size(); ++i)
             if (fscanf(m_file, "%f", &m.vertices[i]) != 1)
-                break;
+                return false;
         return true;
     }
 
@@ -134,34 +156,38 @@ private:
             if (strcmp(m_line, "\n") == 0)
                 break;
             if (WordIs("format"))
-                ReadIndexFormat();
+            {
+                if (!ReadIndexFormat())
+                    return false;
+            }
             else if (WordIs("count"))
             {
-                ScanLine(m.indexCount);
-                if (!ReadIndexData())
+                if (!ScanCount(m.indexCount) || !ReadIndexData())
                     return false;
             }
         }
         return true;
     }
 
-    void ReadIndexFormat()
+    bool ReadIndexFormat()
     {
         while (ReadLine())
         {
             if (WordIs("}"))
                 break;
             if (WordIs("size"))
-                ScanLine(m.indexSize);
+            {
+                long size = 0;
+                if (!ScanLine(size) || (size != 0 && size != 16 && size != 32))
+                    return false;
+                m.indexSize = static_cast<int>(size);
+            }
         }
+        return true;
     }
 
     bool ReadIndexData()
     {
-        if (m.indexCount < 0 || !IndexSizeIsSound())
-            return false;
-        if (m.indexSize != 0 && static_cast<size_t>(m.indexCount) > m_fileSize)
-            return false;
         int index = 0;
         if (m.indexSize == 16)
         {
@@ -169,7 +195,7 @@ private:
             for (size_t i = 0; i < m.indices16.size(); ++i)
             {
                 if (fscanf(m_file, "%d", &index) != 1)
-                    break;
+                    return false;
                 m.indices16[i] = static_cast<uint16_t>(index);
             }
         }
@@ -179,21 +205,11 @@ private:
             for (size_t i = 0; i < m.indices32.size(); ++i)
             {
                 if (fscanf(m_file, "%d", &index) != 1)
-                    break;
+                    return false;
                 m.indices32[i] = static_cast<uint32_t>(index);
             }
         }
         return true;
-    }
-
-    bool FormatIsSound() const
-    {
-        return m.position > 0 && m.normal >= 0 && m.color >= 0 && m.textures >= 0;
-    }
-
-    bool IndexSizeIsSound() const
-    {
-        return m.indexSize == 0 || m.indexSize == 16 || m.indexSize == 32;
     }
 
     bool ListsMatchCounts() const
@@ -234,6 +250,8 @@ FILE* OpenTextFile(const char* path)
 bool StdioReadMesh(FILE* stream, size_t fileSize, StdioMesh& mesh)
 {
     mesh = StdioMesh();
+    if (fileSize == 0)
+        return false;
     StdioReader reader(stream, fileSize, mesh);
     if (!reader.Read())
     {
