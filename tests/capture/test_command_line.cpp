@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -50,6 +51,8 @@ TEST(CaptureCommandLine, BadOptionsEndWithStatusTwoBeforeAnythingIsWritten)
         {{"--poses", "missing/folder/p.csv"}, "missing/folder/p.csv: No such file or directory"},
         {{"--poses", "."}, "it is a folder"},
         {{"--fast"}, "unknown option '--fast'"},
+        {{"--art", "no/such/art"}, "no/such/art: no such folder"},
+        {{"--art", "/dev/null"}, "--art /dev/null: it is not a folder"},
     };
     for (const auto& bad : cases)
     {
@@ -135,6 +138,31 @@ TEST(CaptureCommandLine, MissingArtIsAStartUpFailureWithStatusOne)
     EXPECT_NE(lines[0].find("i_stokF.txt"), std::string::npos) << lines[0];
     // Nothing ran, so the poses file holds only its header.
     EXPECT_EQ(capture_test::PosesCsv::Read(folder / "p.csv").RowCount(), 0u);
+}
+
+TEST(CaptureCommandLine, TheArtIsReadFromTheFolderGivenAndItsErrorsNameTheFile)
+{
+    ScratchFolder folder;
+    const fs::path art = folder.Path() / "my art";
+    fs::copy(capture_test::ToolPath().parent_path() / ".." / "art" / "3d" / "yak_52", art);
+    ASSERT_TRUE(fs::exists(art / "i_propeller.txt"));
+
+    // A copy of the art runs as the art beside the tool does.
+    ToolRun run = RunTool({kSmall, "--frames=3", "--art", "my art"}, folder.Path());
+    EXPECT_EQ(run.status, 0) << run.Describe();
+    EXPECT_EQ(run.err, "");
+
+    // A broken file in it stops start-up with one line a user can act on.
+    {
+        std::ofstream broken(art / "i_propeller.txt", std::ios::trunc);
+        broken << "vertices\n{\n\tformat\n\t{\n\t\tposition 3\n\t}\n\tcount lots\n";
+    }
+    run = RunTool({kSmall, "--frames=3", "--art=my art"}, folder.Path());
+    EXPECT_EQ(run.status, 1) << run.Describe();
+    EXPECT_EQ(run.err,
+              "../art/3d/yak_52/i_propeller.txt (" +
+                  fs::canonical(art / "i_propeller.txt").string() +
+                  "), line 7: expected the vertex count after \"count\", found \"lots\"\n");
 }
 
 } // namespace

@@ -39,14 +39,15 @@ TEST(CaptureOptions, DefaultsAreThreeHundredFramesAtOneSixtiethOnAFullHdScreen)
     EXPECT_TRUE(options.holds.empty());
     EXPECT_TRUE(options.shots.empty());
     EXPECT_EQ(options.posesPath, "");
+    EXPECT_EQ(options.artPath, "");
     EXPECT_FALSE(options.help);
 }
 
 TEST(CaptureOptions, ReadsEveryOptionWithSpaceOrEquals)
 {
-    const Options options =
-        Parsed({"--frames", "42", "--dt=0.02", "--screen", "640x480", "--hold=E:0-9", "--hold",
-                "equals:5-5", "--shot", "41:last.png", "--shot=0:first.png", "--poses=p.csv"});
+    const Options options = Parsed({"--frames", "42", "--dt=0.02", "--screen", "640x480",
+                                    "--hold=E:0-9", "--hold", "equals:5-5", "--shot", "41:last.png",
+                                    "--shot=0:first.png", "--poses=p.csv", "--art", "my art"});
     EXPECT_EQ(options.frames, 42);
     EXPECT_DOUBLE_EQ(options.dt, 0.02);
     EXPECT_EQ(options.screenWidth, 640);
@@ -66,6 +67,7 @@ TEST(CaptureOptions, ReadsEveryOptionWithSpaceOrEquals)
     EXPECT_EQ(options.shots[1].frame, 0);
     EXPECT_EQ(options.shots[1].path, "first.png");
     EXPECT_EQ(options.posesPath, "p.csv");
+    EXPECT_EQ(options.artPath, "my art");
 }
 
 TEST(CaptureOptions, KnowsEveryKeyTheProgramReads)
@@ -192,6 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--dt=1", "--dt", "2"}, "--dt is given more than once"},
         BadLine{{"--screen", "99x99", "--screen=99x99"}, "--screen is given more than once"},
         BadLine{{"--poses", "a.csv", "--poses", "b.csv"}, "--poses is given more than once"},
+        BadLine{{"--art", "a", "--art=b"}, "--art is given more than once"},
+        BadLine{{"--art="}, "--art needs a folder"},
         BadLine{{"--fps", "60"}, "unknown option '--fps'"},
         BadLine{{"-f", "60"}, "unexpected argument '-f'"},
         BadLine{{"poses.csv"}, "unexpected argument 'poses.csv'"}));

@@ -16,7 +16,7 @@ namespace
 constexpr std::string_view kUsage =
     "usage: zarv-capture [--frames N] [--dt SECONDS] [--screen WxH]\n"
     "                    [--hold KEY:FIRST-LAST]... [--shot FRAME:FILE.png]...\n"
-    "                    [--poses FILE.csv]\n"
+    "                    [--poses FILE.csv] [--art DIR]\n"
     "Runs the program offscreen on a virtual clock and a scripted keyboard.\n"
     "  --frames N            frames to run (default 300)\n"
     "  --dt SECONDS          frame time, a decimal or a fraction such as 1/60 (default 1/60)\n"
@@ -25,10 +25,12 @@ constexpr std::string_view kUsage =
     "                        frames FIRST to LAST inclusive; frames count from 0\n"
     "  --shot FRAME:FILE.png save the presented image after that frame\n"
     "  --poses FILE.csv      write frame,time,body,x,y,z,qx,qy,qz,qw after every frame\n"
+    "  --art DIR             read the fifteen mesh files from DIR\n"
     "It works from any folder: it changes to its own folder, where the program is\n"
-    "built, to find the art at ../art/3d/yak_52/; relative output paths are taken\n"
-    "from the folder it was started in. Exit status: 0 when every frame ran or Esc\n"
-    "ended the run, 1 when start-up or writing failed, 2 for a wrong command line.\n";
+    "built, to find the art at ../art/3d/yak_52/ (or runs where ../art/3d/yak_52/\n"
+    "is DIR); relative paths are taken from the folder it was started in. Exit\n"
+    "status: 0 when every frame ran or Esc ended the run, 1 when start-up or\n"
+    "writing failed, 2 for a wrong command line.\n";
 
 // A whole number made of digits only (no sign, no spaces).
 std::optional<long> ParseCount(std::string_view text)
@@ -166,6 +168,14 @@ public:
         return {};
     }
 
+    std::string Art(std::string_view value)
+    {
+        if (value.empty())
+            return "--art needs a folder";
+        m_options.artPath = value;
+        return {};
+    }
+
     // Checks that need every option: shots after the last frame would
     // never be taken.
     std::string Finish()
@@ -188,7 +198,7 @@ private:
 ParseResult ParseOptions(std::span<const std::string_view> args)
 {
     Parser parser;
-    bool seen[4] = {}; // --frames, --dt, --screen, --poses
+    bool seen[5] = {}; // --frames, --dt, --screen, --poses, --art
     for (std::size_t i = 0; i < args.size(); ++i)
     {
         std::string_view name = args[i];
@@ -216,7 +226,8 @@ ParseResult ParseOptions(std::span<const std::string_view> args)
         static constexpr Entry kEntries[] = {
             {"--frames", &Parser::Frames, 0}, {"--dt", &Parser::Dt, 1},
             {"--screen", &Parser::Screen, 2}, {"--poses", &Parser::Poses, 3},
-            {"--hold", &Parser::Hold, -1},    {"--shot", &Parser::ShotAt, -1},
+            {"--art", &Parser::Art, 4},       {"--hold", &Parser::Hold, -1},
+            {"--shot", &Parser::ShotAt, -1},
         };
         const Entry* entry = nullptr;
         for (const Entry& candidate : kEntries)

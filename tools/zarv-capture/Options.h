@@ -1,7 +1,7 @@
 // The capture tool's command line:
 //   zarv-capture [--frames N] [--dt SECONDS] [--screen WxH]
 //                [--hold KEY:FIRST-LAST]... [--shot FRAME:FILE.png]...
-//                [--poses FILE.csv]
+//                [--poses FILE.csv] [--art DIR]
 // Parsing only checks the text; whether the files can be written is checked
 // when the run starts.
 #pragma once
@@ -39,6 +39,7 @@ struct Options
     std::vector<KeyHold> holds;
     std::vector<Shot> shots;
     std::string posesPath; // empty: no poses file
+    std::string artPath;   // the fifteen mesh files; empty: the art beside the tool
     bool help = false;     // --help: print the usage and run nothing
 };
 
@@ -58,8 +59,8 @@ struct ParseResult
 };
 
 // Parses the arguments after the program name. `--name value` and
-// `--name=value` both work; --frames, --dt, --screen and --poses may each
-// be given once.
+// `--name=value` both work; --frames, --dt, --screen, --poses and --art may
+// each be given once.
 ParseResult ParseOptions(std::span<const std::string_view> args);
 
 // The usage text printed by --help.

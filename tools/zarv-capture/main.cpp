@@ -4,8 +4,10 @@
 // The program reads its art from "..\art\3d\yak_52\" relative to its working
 // directory, as it does when started from the build folder. The tool is
 // built into that same folder, so it changes to the folder of its own
-// executable before start-up; output paths given relative to the caller's
-// directory are made absolute first, so it works from anywhere.
+// executable before start-up (or, with --art, to a folder made for the run
+// whose ../art/3d/yak_52 is the chosen one); paths given relative to the
+// caller's directory are made absolute first, so it works from anywhere.
+#include "ArtFolder.h"
 #include "Capture.h"
 #include "Options.h"
 
@@ -88,18 +90,43 @@ int main(int argc, char** argv)
             return Fail(capture::kBadOptions, error);
     }
 
+    fs::path art;
+    if (!options.artPath.empty())
+    {
+        art = Absolute(options.artPath);
+        std::error_code error;
+        if (art.empty())
+            return Fail(capture::kBadOptions, "cannot resolve the path " + options.artPath);
+        if (!fs::exists(art, error))
+            return Fail(capture::kBadOptions, "--art " + art.string() + ": no such folder");
+        if (!fs::is_directory(art, error))
+            return Fail(capture::kBadOptions, "--art " + art.string() + ": it is not a folder");
+    }
+
     // No display: SDL's offscreen driver (EGL) gives the window its pixels.
     // Set before any SDL call, whatever the caller's environment says.
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
 
     std::error_code error;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    capture::ArtFolder artFolder;
+    fs::path working;
+    if (!art.empty())
+    {
+        if (std::string reason = artFolder.Make(art); !reason.empty())
+            return Fail(capture::kFailed, reason);
+        working = artFolder.WorkingFolder();
+    }
+    else
+    {
+        const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+        if (error)
+            return Fail(capture::kFailed, "cannot find the tool's own folder: " + error.message());
+        working = executable.parent_path();
+    }
+    fs::current_path(working, error);
     if (error)
-        return Fail(capture::kFailed, "cannot find the tool's own folder: " + error.message());
-    fs::current_path(executable.parent_path(), error);
-    if (error)
-        return Fail(capture::kFailed, "cannot change to " + executable.parent_path().string() +
-                                          ": " + error.message());
+        return Fail(capture::kFailed,
+                    "cannot change to " + working.string() + ": " + error.message());
 
     return capture::RunCapture(options);
 }
