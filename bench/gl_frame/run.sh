@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Runs the frame benchmarks on Xvfb and on the offscreen driver, each
-# benchmark in a process of its own: gl_frame/run.sh build-folder
+# Runs every frame scenario on Xvfb and on the offscreen driver, each in a
+# process of its own, in one go: bench/gl_frame/run.sh [build-folder [frames]]
 set -euo pipefail
-bench=${1:-build}/gl_frame_bench
-cd "$(dirname "$bench")"
+bench=$(realpath "${1:-build}")/gl_frame_bench
+frames=${2:-300}
 export ZARV_NO_MESSAGE_BOX=1
-for filter in BM_ClearPresentFloor BM_ProgramFrame 'BM_DeviceFrame/1' 'BM_DeviceFrame/0'; do
-  echo "== $filter: Xvfb"
-  xvfb-run -a -s "-screen 0 1920x1080x24" ./gl_frame_bench --benchmark_filter="$filter" \
-    2>/dev/null | grep '^BM_'
-  echo "== $filter: offscreen"
-  SDL_VIDEODRIVER=offscreen ./gl_frame_bench --benchmark_filter="$filter" 2>/dev/null | grep '^BM_'
+display=$((100 + RANDOM % 800))
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+for scenario in clear-present scene program; do
+  DISPLAY=":$display" SDL_VIDEODRIVER=x11 "$bench" "$scenario" --frames "$frames"
+  env -u DISPLAY SDL_VIDEODRIVER=offscreen "$bench" "$scenario" --frames "$frames"
 done

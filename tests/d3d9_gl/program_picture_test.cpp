@@ -6,6 +6,7 @@
 // when an X display is at hand, in a real X window as the X server shows it.
 #include "app/App.h"
 #include "gl_test.h"
+#include "opengl/gl_statistics.h"
 #include "platform/Graphics.h"
 #include "platform/Window.h"
 
@@ -55,15 +56,15 @@ protected:
         compat::dinput::UseScriptedKeyboard(true);
     }
 
-    // Starts the program on `driver` and runs three frames; false when it
+    // Starts the program on `driver` and runs `frames` frames; false when it
     // does not start.
-    static bool Start(const char* driver)
+    static bool Start(const char* driver, int frames = 3)
     {
         setenv("SDL_VIDEODRIVER", driver, 1);
         if (!AppInit())
             return false;
         EXPECT_EQ(compat::d3d9::CurrentBackend(), compat::d3d9::Backend::OpenGL);
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < frames; ++i)
         {
             compat::win32::AdvanceVirtualClock(1'000'000 / 60);
             EXPECT_TRUE(AppFrame());
@@ -181,6 +182,65 @@ TEST_F(ProgramPicture, OnXTheWindowShowsWhatTheOffscreenDriverDraws)
     for (std::size_t i = 0; i < shown.pixels.size(); ++i)
         differing += (shown.pixels[i] & 0xffffff) != (offscreen.pixels[i] & 0xffffff) ? 1 : 0;
     EXPECT_EQ(differing, 0u) << "pixels that differ between X and the offscreen driver";
+}
+
+// The program's window is a little smaller than its back buffer. Its frames
+// are drawn straight into it, scaled by the viewport; they must look as the
+// back buffer stretched into the window looks, the help texts included.
+TEST_F(ProgramPicture, AFrameScaledIntoTheWindowLooksAsTheStretchedBackBuffer)
+{
+    // The aircraft in the air, a second after start: sky, airframe and text.
+    constexpr int kFrames = 60;
+    auto run = [&](bool keep, bool& direct)
+    {
+        Fresh();
+        compat::d3d9::KeepBackBuffer(keep);
+        EXPECT_TRUE(Start("offscreen", kFrames));
+        compat::d3d9::opengl::GlStatistics statistics;
+        EXPECT_TRUE(compat::d3d9::opengl::StatisticsOf(CGraphics::GetDevice(), statistics));
+        direct = statistics.directFrames == kFrames && statistics.stretchedFrames == 0;
+        Picture shown = ReadWindowPixels(g_window->GetHandle());
+        AppRelease();
+        return shown;
+    };
+    bool scaledDirect = false;
+    bool stretchedDirect = true;
+    const Picture scaled = run(false, scaledDirect);
+    const Picture stretched = run(true, stretchedDirect);
+    EXPECT_TRUE(scaledDirect) << "every frame drawn straight into the window";
+    EXPECT_FALSE(stretchedDirect) << "every frame drawn off screen and stretched";
+    ASSERT_EQ(scaled.width, stretched.width);
+    ASSERT_EQ(scaled.height, stretched.height);
+    ASSERT_LT(scaled.width, kWidth);
+
+    // Pixels of a region whose colours differ by more than 8 levels.
+    auto differing = [&](int x0, int y0, int x1, int y1)
+    {
+        int count = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+            {
+                const Rgb a = scaled.At(x, y);
+                const Rgb b = stretched.At(x, y);
+                count +=
+                    std::abs(a.r - b.r) > 8 || std::abs(a.g - b.g) > 8 || std::abs(a.b - b.b) > 8
+                        ? 1
+                        : 0;
+            }
+        return count;
+    };
+    const int all = scaled.width * scaled.height;
+    const int whole = differing(0, 0, scaled.width, scaled.height);
+    EXPECT_LE(whole, all / 100);
+    RecordProperty("differing_pixels", whole);
+    // The help texts' corner alone, where thin strokes would show a fault.
+    const int corner = 640 * 150;
+    EXPECT_GT(scaled.Count({0, 255, 255}, kInk) + scaled.Count({255, 0, 0}, kInk), 500);
+    const int text = differing(0, 0, 640, 150);
+    EXPECT_LE(text, corner / 100);
+    RecordProperty("differing_text_pixels", text);
+    // And the aircraft: its nose wheel is drawn in both.
+    EXPECT_GT(scaled.Count({255, 0, 0}, 60), 500);
 }
 
 } // namespace

@@ -26,6 +26,8 @@ void PrepareStandIns(const Options& options)
     compat::win32::SetVirtualScreenSize(options.screenWidth, options.screenHeight);
     compat::win32::UseVirtualClock(kTicksPerSecond);
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    // Shots are the back buffer as drawn, not the window's scaled picture.
+    compat::d3d9::KeepBackBuffer(true);
     compat::dinput::UseScriptedKeyboard(true);
 }
 

@@ -74,6 +74,11 @@ void SetResetFails(bool fails)
     CurrentSettings().resetFails = fails;
 }
 
+void KeepBackBuffer(bool keep)
+{
+    CurrentSettings().keepBackBuffer = keep;
+}
+
 void ResetForTests()
 {
     CurrentSettings() = Settings{};

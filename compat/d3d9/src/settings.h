@@ -15,6 +15,7 @@ struct Settings
     bool direct3DCreate9Fails = false;
     bool getAdapterDisplayModeFails = false;
     bool resetFails = false;
+    bool keepBackBuffer = false;
 };
 
 Settings& CurrentSettings();

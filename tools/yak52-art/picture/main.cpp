@@ -153,6 +153,8 @@ int main(int argc, char** argv)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     compat::win32::SetVirtualScreenSize(1920, 1080);
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    // The renders are the back buffer as drawn, not the window's scaled picture.
+    compat::d3d9::KeepBackBuffer(true);
 
     CWindow window;
     WindowParam windowParam = DefaultWindowParam();

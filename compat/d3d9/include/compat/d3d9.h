@@ -128,10 +128,22 @@ void SetResetFails(bool fails);
 // reason once; the faults configured above are not.
 std::string_view LastError();
 
-// The image the device presented last: width × height pixels, top row first,
-// each 0xAARRGGBB. Before the first Present it is the back buffer's size in
-// black. The Recording backend's image is the colour of the last full clear
-// of the target.
+// How the OpenGL backend of devices made from now on brings a frame into a
+// window whose client area differs from the back buffer. By default it draws
+// the frame straight into the window, scaled to the client area (Present
+// only swaps). Kept, it draws the frame into a back buffer of its own size
+// and Present stretches that into the window: slower, but the back buffer
+// then exists to be read as it was drawn. Windows of the back buffer's size
+// are always drawn into straight.
+void KeepBackBuffer(bool keep);
+
+// The image the device presented last: the back buffer's width × height
+// pixels, top row first, each 0xAARRGGBB. Before the first Present it is
+// black. A frame drawn straight into a window of another size (see
+// KeepBackBuffer) has no back buffer of its own: its image is the window's,
+// scaled to the back buffer's size by taking the nearest pixel. The
+// Recording backend's image is the colour of the last full clear of the
+// target.
 struct Image
 {
     UINT width = 0;

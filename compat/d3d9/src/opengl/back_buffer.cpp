@@ -3,6 +3,7 @@
 #include "device_state.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace compat::d3d9::opengl
 {
@@ -24,24 +25,41 @@ void BackBuffer::Configure(const D3DPRESENT_PARAMETERS& pp)
     DeleteOffscreen();
 }
 
-bool BackBuffer::WindowFits() const
+bool BackBuffer::WindowFramebufferFits() const
 {
-    int width = 0;
-    int height = 0;
-    context_.DrawableSize(width, height);
     const WindowFramebuffer& fb = context_.Framebuffer();
-    return width == width_ && height == height_ && (!depthStencil_ || fb.depthBits >= 24) &&
-           (!stencil_ || fb.stencilBits >= 8);
+    return (!depthStencil_ || fb.depthBits >= 24) && (!stencil_ || fb.stencilBits >= 8);
 }
 
 bool BackBuffer::BeginFrame()
 {
-    direct_ = WindowFits();
+    int width = 0;
+    int height = 0;
+    context_.DrawableSize(width, height);
+    const bool sameSize = width == width_ && height == height_;
+    direct_ = WindowFramebufferFits() && (sameSize || !keep_) && width > 0 && height > 0;
     if (!direct_ && framebuffer_ == 0 && !MakeOffscreen())
         return false;
+    targetWidth_ = direct_ ? width : width_;
+    targetHeight_ = direct_ ? height : height_;
     state_.BindFramebuffer(GL_FRAMEBUFFER, direct_ ? 0 : framebuffer_);
-    state_.Viewport(width_, height_);
+    state_.Viewport(targetWidth_, targetHeight_);
     return true;
+}
+
+void BackBuffer::ToTarget(int& x, int& y, int& width, int& height) const
+{
+    if (targetWidth_ == width_ && targetHeight_ == height_)
+        return;
+    // The edges go where the viewport puts them, rounded to whole pixels.
+    auto scale = [](int value, int to, int from)
+    { return static_cast<int>((static_cast<long long>(value) * to + from / 2) / from); };
+    const int x2 = scale(x + width, targetWidth_, width_);
+    const int y2 = scale(y + height, targetHeight_, height_);
+    x = scale(x, targetWidth_, width_);
+    y = scale(y, targetHeight_, height_);
+    width = x2 - x;
+    height = y2 - y;
 }
 
 bool BackBuffer::MakeOffscreen()
@@ -102,6 +120,8 @@ void BackBuffer::Present()
     context_.Swap();
     presented_ = true;
     presentedDirect_ = direct_;
+    presentedWidth_ = targetWidth_;
+    presentedHeight_ = targetHeight_;
 }
 
 void BackBuffer::Read(Image& image)
@@ -115,9 +135,30 @@ void BackBuffer::Read(Image& image)
     // software rasterisers (and a single-buffered surface, such as the
     // offscreen driver's, has nothing else); the off-screen framebuffer keeps
     // it until the next frame is drawn.
+    const int width = presentedWidth_;
+    const int height = presentedHeight_;
+    std::vector<uint32_t> read;
+    std::vector<uint32_t>& pixels =
+        width == width_ && height == height_ ? image.pixels : read;
+    pixels.resize(static_cast<std::size_t>(width) * height);
     state_.BindFramebuffer(GL_READ_FRAMEBUFFER, presentedDirect_ ? 0 : framebuffer_);
-    context_.Gl().ReadPixels(0, 0, width_, height_, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                             image.pixels.data());
+    context_.Gl().ReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
+                             pixels.data());
+    if (&pixels == &read)
+    {
+        // A frame scaled into its window: each back-buffer pixel takes the
+        // window's pixel nearest its centre.
+        for (int y = 0; y < height_; ++y)
+        {
+            const int fromY = static_cast<int>((2LL * y + 1) * height / (2LL * height_));
+            for (int x = 0; x < width_; ++x)
+            {
+                const int fromX = static_cast<int>((2LL * x + 1) * width / (2LL * width_));
+                image.pixels[static_cast<std::size_t>(y) * width_ + x] =
+                    read[static_cast<std::size_t>(fromY) * width + fromX];
+            }
+        }
+    }
     // OpenGL's rows run bottom up.
     auto* rows = image.pixels.data();
     for (int top = 0, bottom = height_ - 1; top < bottom; ++top, --bottom)

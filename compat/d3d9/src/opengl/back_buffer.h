@@ -1,11 +1,14 @@
 // Where a device's frames are drawn and how they reach the window.
 //
-// When the window's client area has the back buffer's size and the window's
-// own framebuffer has the depth and stencil bits the device asked for, a
-// frame is drawn straight into the window and Present only swaps: no copy.
-// Otherwise it is drawn into an off-screen framebuffer of the back buffer's
-// size (colour RGBA8, depth 24 + stencil 8), which Present stretches into
-// the client area. Which of the two is decided at the start of each frame.
+// When the window's own framebuffer has the depth and stencil bits the
+// device asked for, a frame is drawn straight into the window and Present
+// only swaps: no copy. If the client area differs from the back buffer, the
+// viewport scales the frame to it (everything the device draws is placed in
+// back-buffer pixels, so the scaling is the viewport's alone). Otherwise, or
+// when the back buffer is to be kept (KeepBackBuffer), a frame is drawn into
+// an off-screen framebuffer of the back buffer's size (colour RGBA8, depth
+// 24 + stencil 8), which Present stretches into the client area. Which of
+// them is decided at the start of each frame.
 #pragma once
 
 #include "opengl/gl_context.h"
@@ -19,7 +22,11 @@ namespace compat::d3d9::opengl
 class BackBuffer
 {
 public:
-    BackBuffer(GlContext& context, GlState& state) : context_(context), state_(state) {}
+    // `keep`: frames for a window of another size are drawn off screen.
+    BackBuffer(GlContext& context, GlState& state, bool keep)
+        : context_(context), state_(state), keep_(keep)
+    {
+    }
     ~BackBuffer();
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
@@ -37,15 +44,20 @@ public:
     void Present();
 
     bool Direct() const { return direct_; }
+    // Drawn straight into a window of another size: scaled by the viewport.
+    bool Scaled() const { return direct_ && (targetWidth_ != width_ || targetHeight_ != height_); }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // A rectangle in back-buffer pixels (OpenGL's, from the bottom) in the
+    // pixels of the framebuffer this frame is drawn into.
+    void ToTarget(int& x, int& y, int& width, int& height) const;
 
     // The last presented frame, top row first, 0xAARRGGBB; black before the
     // first Present.
     void Read(Image& image);
 
 private:
-    bool WindowFits() const;
+    bool WindowFramebufferFits() const;
     bool MakeOffscreen();
     void DeleteOffscreen();
 
@@ -56,9 +68,14 @@ private:
     bool depthStencil_ = false;
     bool stencil_ = false;
     bool opaque_ = true;
+    const bool keep_;
     bool direct_ = false;
+    int targetWidth_ = 0; // the size of what this frame is drawn into
+    int targetHeight_ = 0;
     bool presented_ = false;
     bool presentedDirect_ = false;
+    int presentedWidth_ = 0;
+    int presentedHeight_ = 0;
     GLuint framebuffer_ = 0;
     GLuint colour_ = 0;
     GLuint depthStencilBuffer_ = 0;

@@ -7,6 +7,7 @@
 #include "opengl/gl_font.h"
 #include "opengl/raster_state.h"
 #include "opengl/shader_source.h"
+#include "settings.h"
 
 #include <algorithm>
 
@@ -97,7 +98,8 @@ bool GlBackend::Init(std::string& whyNot)
     gl.ProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl.ActiveTexture(GL_TEXTURE0);
-    backBuffer_ = std::make_unique<BackBuffer>(*context_, state_);
+    backBuffer_ =
+        std::make_unique<BackBuffer>(*context_, state_, CurrentSettings().keepBackBuffer);
     backBuffer_->Configure(presentParameters_);
     context_->SetSwapInterval(SwapInterval(presentParameters_.PresentationInterval));
     return true;
@@ -193,7 +195,14 @@ void GlBackend::Clear(std::span<const D3DRECT> rects, DWORD flags, D3DCOLOR colo
         const int y2 = std::clamp<int>(r.y2, 0, height);
         if (x2 <= x1 || y2 <= y1)
             continue;
-        state_.Scissor(x1, height - y2, x2 - x1, y2 - y1);
+        int x = x1;
+        int y = height - y2;
+        int w = x2 - x1;
+        int h = y2 - y1;
+        backBuffer_->ToTarget(x, y, w, h);
+        if (w <= 0 || h <= 0)
+            continue;
+        state_.Scissor(x, y, w, h);
         gl.Clear(mask);
     }
 }
@@ -252,6 +261,9 @@ void GlBackend::DrawGlyphs(GLuint vertexArray, GLuint atlas, GLint first, GLsize
     program_->SetMode(kModeText);
     program_->SetTextColour(colour);
     state_.BindTexture(atlas);
+    // Scaled into its window, the text is sampled between the atlas's
+    // pixels, as a stretch of the back buffer would blend them.
+    state_.TextureFilter(backBuffer_->Scaled() ? GL_LINEAR : GL_NEAREST);
     state_.BindVertexArray(vertexArray);
     Gl().DrawArrays(GL_TRIANGLES, first, vertexCount);
     ++statistics_.drawCalls;

@@ -59,9 +59,9 @@ GlFont::GlFont(GlBackend& backend, std::unique_ptr<text::GlyphAtlas> atlas)
     gl.GenTextures(1, &texture_);
     state.BindTexture(texture_);
     // Glyphs sit on whole pixels at the atlas's own size: nearest sampling
-    // reproduces the coverage exactly.
-    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // reproduces the coverage exactly (a frame scaled into its window samples
+    // it linearly, see GlBackend::DrawGlyphs).
+    state.TextureFilter(GL_NEAREST);
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);

@@ -89,6 +89,17 @@ void GlState::BindTexture(GLuint texture)
     ++changes_;
 }
 
+void GlState::TextureFilter(GLenum filter)
+{
+    if (filteredTexture_ == texture_ && filter_ == filter)
+        return;
+    gl_.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(filter));
+    gl_.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(filter));
+    filteredTexture_ = texture_;
+    filter_ = filter;
+    ++changes_;
+}
+
 void GlState::BindFramebuffer(GLenum target, GLuint framebuffer)
 {
     const bool draw = target == GL_FRAMEBUFFER || target == GL_DRAW_FRAMEBUFFER;

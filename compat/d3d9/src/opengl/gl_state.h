@@ -37,6 +37,8 @@ public:
     void UseProgram(GLuint program);
     void BindVertexArray(GLuint array);
     void BindTexture(GLuint texture);
+    // The minifying and magnifying filter of the bound texture.
+    void TextureFilter(GLenum filter);
     void BindFramebuffer(GLenum target, GLuint framebuffer);
     void Viewport(int width, int height);
     // A scissor of zero size disables the test.
@@ -54,6 +56,8 @@ private:
     GLuint program_ = 0;
     GLuint vertexArray_ = 0;
     GLuint texture_ = 0;
+    GLuint filteredTexture_ = 0; // the texture whose filter was set last, and to what
+    GLenum filter_ = 0;
     GLuint drawFramebuffer_ = 0;
     GLuint readFramebuffer_ = 0;
     int viewportWidth_ = -1;

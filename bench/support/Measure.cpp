@@ -48,7 +48,9 @@ Summary Summarise(std::vector<double> milliseconds)
         return {};
     std::sort(milliseconds.begin(), milliseconds.end());
     const double total = std::accumulate(milliseconds.begin(), milliseconds.end(), 0.0);
-    return {milliseconds[milliseconds.size() / 2], total / double(milliseconds.size())};
+    const std::size_t p95 = (milliseconds.size() * 95 + 99) / 100 - 1;
+    return {milliseconds[milliseconds.size() / 2], milliseconds[p95],
+            total / double(milliseconds.size())};
 }
 
 bool PrepareOffscreenRun()
@@ -60,7 +62,7 @@ bool PrepareOffscreenRun()
         std::filesystem::current_path(executable.parent_path(), error);
     if (error)
     {
-        std::fprintf(stderr, "whole_program_bench: cannot change to its own folder: %s\n",
+        std::fprintf(stderr, "bench: cannot change to its own folder: %s\n",
                      error.message().c_str());
         return false;
     }

@@ -1,4 +1,4 @@
-// Timing helpers for the whole-program benchmark.
+// Timing helpers shared by the benchmarks that time frames and start-up.
 #pragma once
 
 #include <chrono>
@@ -15,10 +15,12 @@ double MillisecondsSince(Clock::time_point start);
 // 10 ms clock tick) to now; negative when it cannot be read.
 double MillisecondsSinceProcessStart();
 
-// The median and mean of a list of durations in milliseconds.
+// The median, 95th percentile and mean of a list of durations in
+// milliseconds.
 struct Summary
 {
     double median = 0;
+    double p95 = 0;
     double mean = 0;
 };
 Summary Summarise(std::vector<double> milliseconds);
