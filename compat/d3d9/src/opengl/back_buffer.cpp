@@ -138,8 +138,7 @@ void BackBuffer::Read(Image& image)
     const int width = presentedWidth_;
     const int height = presentedHeight_;
     std::vector<uint32_t> read;
-    std::vector<uint32_t>& pixels =
-        width == width_ && height == height_ ? image.pixels : read;
+    std::vector<uint32_t>& pixels = width == width_ && height == height_ ? image.pixels : read;
     pixels.resize(static_cast<std::size_t>(width) * height);
     state_.BindFramebuffer(GL_READ_FRAMEBUFFER, presentedDirect_ ? 0 : framebuffer_);
     context_.Gl().ReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,

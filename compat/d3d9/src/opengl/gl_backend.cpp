@@ -98,8 +98,7 @@ bool GlBackend::Init(std::string& whyNot)
     gl.ProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl.ActiveTexture(GL_TEXTURE0);
-    backBuffer_ =
-        std::make_unique<BackBuffer>(*context_, state_, CurrentSettings().keepBackBuffer);
+    backBuffer_ = std::make_unique<BackBuffer>(*context_, state_, CurrentSettings().keepBackBuffer);
     backBuffer_->Configure(presentParameters_);
     context_->SetSwapInterval(SwapInterval(presentParameters_.PresentationInterval));
     return true;
@@ -141,8 +140,6 @@ bool GlBackend::BeginDrawing()
              backBuffer_->Width(), backBuffer_->Height());
         return false;
     }
-    state_.UseProgram(program_->Id());
-    program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
     frameStarted_ = true;
     return true;
 }
@@ -219,8 +216,8 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
     const VertexLayout layout = LayoutOf(state.fvf);
     state_.Apply(RasterStateOf(state));
     state_.Scissor(0, 0, 0, 0);
-    state_.UseProgram(program_->Id());
-    program_->SetMode(layout.transformed ? kModePretransformed : kModeTransformed);
+    program_->Use(layout.transformed ? kModePretransformed : kModeTransformed);
+    program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
     program_->SetFlatShading(state.RenderState(D3DRS_SHADEMODE) == D3DSHADE_FLAT);
     if (!layout.transformed)
     {
@@ -257,8 +254,8 @@ void GlBackend::DrawGlyphs(GLuint vertexArray, GLuint atlas, GLint first, GLsize
         return;
     state_.Apply(SpriteRasterState());
     state_.Scissor(0, 0, 0, 0);
-    state_.UseProgram(program_->Id());
-    program_->SetMode(kModeText);
+    program_->Use(kModeText);
+    program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
     program_->SetTextColour(colour);
     state_.BindTexture(atlas);
     // Scaled into its window, the text is sampled between the atlas's

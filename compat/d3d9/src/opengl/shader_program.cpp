@@ -41,19 +41,19 @@ GLuint Compile(const GlFunctions& gl, GLenum type, const char* source, std::stri
     return 0;
 }
 
-} // namespace
-
-std::unique_ptr<ShaderProgram> ShaderProgram::Create(const GlFunctions& gl, GlState& state,
-                                                     std::string& whyNot)
+// Compiles and links one mode's program; 0 with `whyNot` set when it fails.
+GLuint Link(const GlFunctions& gl, int mode, std::string& whyNot)
 {
-    const GLuint vertex = Compile(gl, GL_VERTEX_SHADER, kVertexShader, whyNot);
+    const std::string vertexSource = ShaderSource(mode, kVertexShaderBody);
+    const std::string fragmentSource = ShaderSource(mode, kFragmentShaderBody);
+    const GLuint vertex = Compile(gl, GL_VERTEX_SHADER, vertexSource.c_str(), whyNot);
     if (vertex == 0)
-        return nullptr;
-    const GLuint fragment = Compile(gl, GL_FRAGMENT_SHADER, kFragmentShader, whyNot);
+        return 0;
+    const GLuint fragment = Compile(gl, GL_FRAGMENT_SHADER, fragmentSource.c_str(), whyNot);
     if (fragment == 0)
     {
         gl.DeleteShader(vertex);
-        return nullptr;
+        return 0;
     }
     const GLuint program = gl.CreateProgram();
     gl.AttachShader(program, vertex);
@@ -64,53 +64,74 @@ std::unique_ptr<ShaderProgram> ShaderProgram::Create(const GlFunctions& gl, GlSt
     gl.DeleteShader(fragment);
     GLint ok = GL_FALSE;
     gl.GetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (ok != GL_TRUE)
-    {
-        char log[512] = "";
-        gl.GetProgramInfoLog(program, sizeof log, nullptr, log);
-        whyNot = "the shader program does not link: " + FirstLine(log);
-        gl.DeleteProgram(program);
-        return nullptr;
-    }
-    std::unique_ptr<ShaderProgram> made(new ShaderProgram(gl, state, program));
-    made->FindLocations();
-    state.UseProgram(program);
-    gl.Uniform1i(made->at_.atlas, 0); // the glyph atlas is on texture unit 0
-    return made;
+    if (ok == GL_TRUE)
+        return program;
+    char log[512] = "";
+    gl.GetProgramInfoLog(program, sizeof log, nullptr, log);
+    whyNot = "the shader program does not link: " + FirstLine(log);
+    gl.DeleteProgram(program);
+    return 0;
 }
 
-ShaderProgram::ShaderProgram(const GlFunctions& gl, GlState& state, GLuint program)
-    : gl_(gl), state_(state), program_(program)
+} // namespace
+
+std::unique_ptr<ShaderProgram> ShaderProgram::Create(const GlFunctions& gl, GlState& state,
+                                                     std::string& whyNot)
 {
+    std::unique_ptr<ShaderProgram> made(new ShaderProgram(gl, state));
+    for (int mode = 0; mode < kModeCount; ++mode)
+    {
+        Program& program = made->programs_[mode];
+        program.id = Link(gl, mode, whyNot);
+        if (program.id == 0)
+            return nullptr; // the destructor deletes those already made
+        made->FindLocations(program);
+    }
+    made->Use(kModeText);
+    gl.Uniform1i(made->current_->at.atlas, 0); // the glyph atlas is on texture unit 0
+    return made;
 }
 
 ShaderProgram::~ShaderProgram()
 {
-    if (program_ != 0)
-        gl_.DeleteProgram(program_);
+    for (const Program& program : programs_)
+        if (program.id != 0)
+            gl_.DeleteProgram(program.id);
 }
 
-void ShaderProgram::FindLocations()
+void ShaderProgram::Abandon()
 {
-    auto at = [&](const char* name) { return gl_.GetUniformLocation(program_, name); };
-    at_.mode = at("uMode");
-    at_.worldViewProjection = at("uWorldViewProjection");
-    at_.normalMatrix = at("uNormalMatrix");
-    at_.targetSize = at("uTargetSize");
-    at_.remapDepth = at("uRemapDepth");
-    at_.lighting = at("uLighting");
-    at_.normalizeNormals = at("uNormalizeNormals");
-    at_.colourSources = at("uColourSources");
-    at_.materialDiffuse = at("uMaterialDiffuse");
-    at_.materialAmbient = at("uMaterialAmbient");
-    at_.materialEmissive = at("uMaterialEmissive");
-    at_.ambient = at("uAmbient");
-    at_.lightCount = at("uLightCount");
-    at_.towardsLight = at("uTowardsLight");
-    at_.lightDiffuse = at("uLightDiffuse");
-    at_.flatShading = at("uFlatShading");
-    at_.textColour = at("uTextColour");
-    at_.atlas = at("uAtlas");
+    for (Program& program : programs_)
+        program.id = 0;
+}
+
+void ShaderProgram::Use(int mode)
+{
+    current_ = &programs_[mode];
+    state_.UseProgram(current_->id);
+}
+
+void ShaderProgram::FindLocations(Program& program)
+{
+    auto at = [&](const char* name) { return gl_.GetUniformLocation(program.id, name); };
+    Locations& l = program.at;
+    l.worldViewProjection = at("uWorldViewProjection");
+    l.normalMatrix = at("uNormalMatrix");
+    l.targetSize = at("uTargetSize");
+    l.remapDepth = at("uRemapDepth");
+    l.lighting = at("uLighting");
+    l.normalizeNormals = at("uNormalizeNormals");
+    l.colourSources = at("uColourSources");
+    l.materialDiffuse = at("uMaterialDiffuse");
+    l.materialAmbient = at("uMaterialAmbient");
+    l.materialEmissive = at("uMaterialEmissive");
+    l.ambient = at("uAmbient");
+    l.lightCount = at("uLightCount");
+    l.towardsLight = at("uTowardsLight");
+    l.lightDiffuse = at("uLightDiffuse");
+    l.flatShading = at("uFlatShading");
+    l.textColour = at("uTextColour");
+    l.atlas = at("uAtlas");
 }
 
 void ShaderProgram::SetInt(GLint location, int& kept, int value)
@@ -150,56 +171,58 @@ void ShaderProgram::SetFloats(GLint location, std::array<float, N>& kept,
     state_.Count();
 }
 
-void ShaderProgram::SetMode(int mode)
-{
-    SetInt(at_.mode, mode_, mode);
-}
-
 void ShaderProgram::SetTargetSize(int width, int height)
 {
-    SetFloats(at_.targetSize, targetSize_, {static_cast<float>(width), static_cast<float>(height)},
-              kVec2);
+    SetFloats(current_->at.targetSize, current_->targetSize,
+              {static_cast<float>(width), static_cast<float>(height)}, kVec2);
 }
 
 void ShaderProgram::SetRemapDepth(bool remap)
 {
-    SetInt(at_.remapDepth, remapDepth_, remap ? 1 : 0);
+    Program* const kept = current_;
+    for (int mode = 0; mode < kModeCount; ++mode)
+    {
+        Use(mode);
+        SetInt(current_->at.remapDepth, current_->remapDepth, remap ? 1 : 0);
+    }
+    Use(static_cast<int>(kept - programs_.data()));
 }
 
 void ShaderProgram::SetFlatShading(bool flat)
 {
-    SetInt(at_.flatShading, flatShading_, flat ? 1 : 0);
+    SetInt(current_->at.flatShading, current_->flatShading, flat ? 1 : 0);
 }
 
 void ShaderProgram::SetFixedFunction(const FixedFunction& v)
 {
-    SetFloats(at_.worldViewProjection, worldViewProjection_, v.worldViewProjection, kMat4);
-    SetInt(at_.lighting, lighting_, v.lighting ? 1 : 0);
+    Program& p = *current_;
+    SetFloats(p.at.worldViewProjection, p.worldViewProjection, v.worldViewProjection, kMat4);
+    SetInt(p.at.lighting, p.lighting, v.lighting ? 1 : 0);
     if (!v.lighting)
         return;
-    SetFloats(at_.normalMatrix, normalMatrix_, v.normalMatrix, kMat3);
-    SetInt(at_.normalizeNormals, normalizeNormals_, v.normalizeNormals ? 1 : 0);
+    SetFloats(p.at.normalMatrix, p.normalMatrix, v.normalMatrix, kMat3);
+    SetInt(p.at.normalizeNormals, p.normalizeNormals, v.normalizeNormals ? 1 : 0);
     const std::array<int, 3> sources{static_cast<int>(v.diffuseSource),
                                      static_cast<int>(v.ambientSource),
                                      static_cast<int>(v.emissiveSource)};
-    if (sources != colourSources_)
+    if (sources != p.colourSources)
     {
-        gl_.Uniform3i(at_.colourSources, sources[0], sources[1], sources[2]);
-        colourSources_ = sources;
+        gl_.Uniform3i(p.at.colourSources, sources[0], sources[1], sources[2]);
+        p.colourSources = sources;
         state_.Count();
     }
-    SetFloats(at_.materialDiffuse, materialDiffuse_, v.materialDiffuse, kVec4);
-    SetFloats(at_.materialAmbient, materialAmbient_, v.materialAmbient, kVec4);
-    SetFloats(at_.materialEmissive, materialEmissive_, v.materialEmissive, kVec4);
-    SetFloats(at_.ambient, ambient_, v.ambient, kVec3Array);
-    SetInt(at_.lightCount, lightCount_, v.lightCount);
-    SetFloats(at_.towardsLight, towardsLight_, v.towardsLight, kVec3Array);
-    SetFloats(at_.lightDiffuse, lightDiffuse_, v.lightDiffuse, kVec3Array);
+    SetFloats(p.at.materialDiffuse, p.materialDiffuse, v.materialDiffuse, kVec4);
+    SetFloats(p.at.materialAmbient, p.materialAmbient, v.materialAmbient, kVec4);
+    SetFloats(p.at.materialEmissive, p.materialEmissive, v.materialEmissive, kVec4);
+    SetFloats(p.at.ambient, p.ambient, v.ambient, kVec3Array);
+    SetInt(p.at.lightCount, p.lightCount, v.lightCount);
+    SetFloats(p.at.towardsLight, p.towardsLight, v.towardsLight, kVec3Array);
+    SetFloats(p.at.lightDiffuse, p.lightDiffuse, v.lightDiffuse, kVec3Array);
 }
 
 void ShaderProgram::SetTextColour(D3DCOLOR colour)
 {
-    SetFloats(at_.textColour, textColour_, ColourToFloats(colour), kVec4);
+    SetFloats(current_->at.textColour, current_->textColour, ColourToFloats(colour), kVec4);
 }
 
 } // namespace compat::d3d9::opengl

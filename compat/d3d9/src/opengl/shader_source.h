@@ -1,13 +1,18 @@
-// The one shader program of the backend: Direct3D 9's fixed-function vertex
-// pipeline (transform, per-vertex directional lighting) and its three kinds
-// of vertex, selected by uMode:
+// The backend's shader programs: Direct3D 9's fixed-function vertex pipeline
+// (transform, per-vertex directional lighting) and its three kinds of vertex,
+// one program each, all made from one source with MODE defined:
 //   0  positions through world · view · projection, lit or unlit;
 //   1  pre-transformed positions (XYZRHW) in back-buffer pixels, unlit;
 //   2  glyph quads of a font in back-buffer pixels, coloured by uTextColour
 //      and the atlas's coverage.
+// A program of its own per kind keeps each small: a software rasteriser
+// compiles a program's code when it first draws with it, and the time that
+// takes grows with the code.
 // Attributes that a vertex lacks read OpenGL's constant values, which the
 // backend sets once: white for the colour, a zero normal.
 #pragma once
+
+#include <string>
 
 namespace compat::d3d9::opengl
 {
@@ -15,24 +20,28 @@ namespace compat::d3d9::opengl
 inline constexpr int kModeTransformed = 0;
 inline constexpr int kModePretransformed = 1;
 inline constexpr int kModeText = 2;
+inline constexpr int kModeCount = 3;
 
 inline constexpr unsigned kPositionAttribute = 0;
 inline constexpr unsigned kNormalAttribute = 1;
 inline constexpr unsigned kColourAttribute = 2;
 inline constexpr unsigned kTexCoordAttribute = 3;
 
-inline constexpr const char* kVertexShader = R"(#version 330 core
+// The first lines of every shader: the language version (and what it needs).
+inline constexpr const char* kShaderHeader = "#version 330 core\n";
+
+inline constexpr const char* kVertexShaderBody = R"(
 layout(location = 0) in vec4 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec4 aColour;
 layout(location = 3) in vec2 aTexCoord;
 
-uniform int uMode;
-uniform mat4 uWorldViewProjection;
-uniform mat3 uNormalMatrix;
 uniform vec2 uTargetSize;
 uniform bool uRemapDepth;
 
+#if MODE == 0
+uniform mat4 uWorldViewProjection;
+uniform mat3 uNormalMatrix;
 uniform bool uLighting;
 uniform bool uNormalizeNormals;
 uniform ivec3 uColourSources; // diffuse, ambient, emissive: 1 = the vertex colour
@@ -43,10 +52,14 @@ uniform vec3 uAmbient;
 uniform int uLightCount;
 uniform vec3 uTowardsLight[8];
 uniform vec3 uLightDiffuse[8];
+#endif
 
+#if MODE == 2
+out vec2 vTexCoord;
+#else
 out vec4 vColour;
 flat out vec4 vFlatColour;
-out vec2 vTexCoord;
+#endif
 
 // Direct3D 9 puts pixel centres on whole coordinates, OpenGL half a pixel
 // further on: geometry moves by as much to cover the same pixels. A hair
@@ -64,6 +77,7 @@ vec4 FromPixels(vec2 pixel, float z, float w, float centre)
     return vec4(ndc * w, z * w, w);
 }
 
+#if MODE == 0
 vec4 Lit(vec4 colour)
 {
     vec4 diffuse = uColourSources.x == 1 ? colour : uMaterialDiffuse;
@@ -77,51 +91,55 @@ vec4 Lit(vec4 colour)
         sum += diffuse.rgb * uLightDiffuse[i] * max(dot(n, uTowardsLight[i]), 0.0);
     return vec4(clamp(sum, 0.0, 1.0), clamp(diffuse.a, 0.0, 1.0));
 }
+#endif
 
 void main()
 {
+#if MODE == 2
     vTexCoord = aTexCoord;
-    if (uMode == 2)
-    {
-        gl_Position = FromPixels(aPosition.xy, 0.0, 1.0, 0.0);
-        vColour = vec4(1.0);
-    }
-    else if (uMode == 1)
-    {
-        gl_Position = FromPixels(aPosition.xy, aPosition.z, 1.0 / aPosition.w, kPixelCentre);
-        vColour = aColour;
-    }
-    else
-    {
-        gl_Position = uWorldViewProjection * aPosition;
-        gl_Position.xy += vec2(2.0, -2.0) * kPixelCentre / uTargetSize * gl_Position.w;
-        vColour = uLighting ? Lit(aColour) : aColour;
-    }
+    gl_Position = FromPixels(aPosition.xy, 0.0, 1.0, 0.0);
+#elif MODE == 1
+    gl_Position = FromPixels(aPosition.xy, aPosition.z, 1.0 / aPosition.w, kPixelCentre);
+    vColour = aColour;
+    vFlatColour = vColour;
+#else
+    gl_Position = uWorldViewProjection * aPosition;
+    gl_Position.xy += vec2(2.0, -2.0) * kPixelCentre / uTargetSize * gl_Position.w;
+    vColour = uLighting ? Lit(aColour) : aColour;
+    vFlatColour = vColour;
+#endif
     if (uRemapDepth)
         gl_Position.z = 2.0 * gl_Position.z - gl_Position.w;
-    vFlatColour = vColour;
 }
 )";
 
-inline constexpr const char* kFragmentShader = R"(#version 330 core
-uniform int uMode;
-uniform bool uFlatShading;
+inline constexpr const char* kFragmentShaderBody = R"(
+#if MODE == 2
 uniform vec4 uTextColour;
 uniform sampler2D uAtlas;
-
+in vec2 vTexCoord;
+#else
+uniform bool uFlatShading;
 in vec4 vColour;
 flat in vec4 vFlatColour;
-in vec2 vTexCoord;
+#endif
 
 out vec4 fragColour;
 
 void main()
 {
-    if (uMode == 2)
-        fragColour = vec4(uTextColour.rgb, uTextColour.a * texture(uAtlas, vTexCoord).r);
-    else
-        fragColour = uFlatShading ? vFlatColour : vColour;
+#if MODE == 2
+    fragColour = vec4(uTextColour.rgb, uTextColour.a * texture(uAtlas, vTexCoord).r);
+#else
+    fragColour = uFlatShading ? vFlatColour : vColour;
+#endif
 }
 )";
+
+// A shader's whole source for a mode: the header, MODE, the body.
+inline std::string ShaderSource(int mode, const char* body)
+{
+    return std::string(kShaderHeader) + "#define MODE " + std::to_string(mode) + "\n" + body;
+}
 
 } // namespace compat::d3d9::opengl
