@@ -6,7 +6,7 @@ bench=$(realpath "${1:-build}")/gl_frame_bench
 frames=${2:-300}
 export ZARV_NO_MESSAGE_BOX=1
 display=$((100 + RANDOM % 800))
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 sleep 1
