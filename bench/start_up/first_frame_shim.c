@@ -29,8 +29,9 @@ void SDL_GL_SwapWindow(SDL_Window* window)
     struct timespec now;
     clock_gettime(CLOCK_REALTIME, &now);
     const char* start = getenv("ZARV_BENCH_START_NS");
-    const double ms = ((double)now.tv_sec * 1e9 + (double)now.tv_nsec -
-                       (start ? strtod(start, NULL) : 0.0)) / 1e6;
+    const double ms =
+        ((double)now.tv_sec * 1e9 + (double)now.tv_nsec - (start ? strtod(start, NULL) : 0.0)) /
+        1e6;
     fprintf(stderr, "first frame presented %.1f ms after start\n", ms);
     fflush(stderr);
     _exit(0);

@@ -53,9 +53,9 @@ Summary Summarise(std::vector<double> milliseconds)
             total / double(milliseconds.size())};
 }
 
-bool PrepareOffscreenRun()
+bool PrepareRun()
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error)

@@ -25,10 +25,11 @@ struct Summary
 };
 Summary Summarise(std::vector<double> milliseconds);
 
-// Sets up the stand-ins as the capture tool does: offscreen OpenGL, a
-// 1920×1080 virtual screen, a virtual clock, a scripted keyboard. Call
-// before any SDL call; changes to the executable's folder so the art is found.
-bool PrepareOffscreenRun();
+// Sets up the stand-ins as the capture tool does: OpenGL on SDL's offscreen
+// driver (unless SDL_VIDEODRIVER names another), a 1920×1080 virtual
+// screen, a virtual clock, a scripted keyboard. Call before any SDL call;
+// changes to the executable's folder so the art is found.
+bool PrepareRun();
 
 // The virtual clock's ticks per second, and one 1/60 s frame of them.
 inline constexpr long long kTicksPerSecond = 1'000'000'000;
