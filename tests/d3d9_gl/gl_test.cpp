@@ -66,6 +66,12 @@ RECT Picture::Bounds(Rgb colour, int tolerance, RECT region) const
     return r;
 }
 
+bool OnOpenGlEs()
+{
+    const char* es = std::getenv("ZARV_GL_TESTS_ON_ES");
+    return es != nullptr && std::strcmp(es, "1") == 0;
+}
+
 void GlTest::SetUp()
 {
     // Offscreen unless the test run chose a driver (the X11 tests do).
@@ -73,6 +79,8 @@ void GlTest::SetUp()
     compat::win32::ResetForTests();
     compat::d3d9::ResetForTests();
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    // The whole suite runs once more on OpenGL ES, the web page's drawing.
+    compat::d3d9::UseOpenGlEs(OnOpenGlEs());
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WindowProc;
@@ -178,8 +186,20 @@ Picture ReadWindowPixels(HWND window)
     GLint was = 0;
     get(GL_READ_FRAMEBUFFER_BINDING, &was);
     bind(GL_READ_FRAMEBUFFER, 0);
-    read(0, 0, picture.width, picture.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-         picture.pixels.data());
+    using GetString = const GLubyte* (*)(GLenum);
+    const auto version = reinterpret_cast<const char*>(
+        reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"))(GL_VERSION));
+    const bool es = version != nullptr && std::strncmp(version, "OpenGL ES", 9) == 0;
+    if (!es)
+        read(0, 0, picture.width, picture.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
+             picture.pixels.data());
+    else
+    {
+        // OpenGL ES reads R, G, B, A bytes: red and blue change places.
+        read(0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.pixels.data());
+        for (uint32_t& p : picture.pixels)
+            p = (p & 0xff00ff00u) | ((p & 0xffu) << 16) | ((p >> 16) & 0xffu);
+    }
     bind(GL_READ_FRAMEBUFFER, static_cast<GLuint>(was));
     std::vector<uint32_t> flipped(picture.pixels.size());
     for (int y = 0; y < picture.height; ++y)

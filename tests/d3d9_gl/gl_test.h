@@ -57,6 +57,10 @@ struct Picture
 // context current on it (the device's, after Present).
 Picture ReadWindowPixels(HWND window);
 
+// Whether this run of the suite draws through OpenGL ES as the web page does
+// (ZARV_GL_TESTS_ON_ES=1 in its environment).
+bool OnOpenGlEs();
+
 inline constexpr D3DCOLOR kSky = 0xFF9B9BFF;
 inline constexpr Rgb kSkyRgb{155, 155, 255};
 

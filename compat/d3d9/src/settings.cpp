@@ -79,6 +79,11 @@ void KeepBackBuffer(bool keep)
     CurrentSettings().keepBackBuffer = keep;
 }
 
+void UseOpenGlEs(bool es)
+{
+    CurrentSettings().openGlEs = es;
+}
+
 void ResetForTests()
 {
     CurrentSettings() = Settings{};

@@ -16,6 +16,7 @@ struct Settings
     bool getAdapterDisplayModeFails = false;
     bool resetFails = false;
     bool keepBackBuffer = false;
+    bool openGlEs = false;
 };
 
 Settings& CurrentSettings();

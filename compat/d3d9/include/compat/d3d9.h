@@ -137,6 +137,11 @@ std::string_view LastError();
 // are always drawn into straight.
 void KeepBackBuffer(bool keep);
 
+// Devices made from now on on the OpenGL backend draw through an OpenGL ES
+// 3.0 context and only what WebGL 2 offers of it, as they do in a web page
+// (where nothing else can be had): the web build's drawing, on a desktop.
+void UseOpenGlEs(bool es);
+
 // The image the device presented last: the back buffer's width × height
 // pixels, top row first, each 0xAARRGGBB. Before the first Present it is
 // black. A frame drawn straight into a window of another size (see

@@ -141,8 +141,16 @@ void BackBuffer::Read(Image& image)
     std::vector<uint32_t>& pixels = width == width_ && height == height_ ? image.pixels : read;
     pixels.resize(static_cast<std::size_t>(width) * height);
     state_.BindFramebuffer(GL_READ_FRAMEBUFFER, presentedDirect_ ? 0 : framebuffer_);
-    context_.Gl().ReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                             pixels.data());
+    const GlFunctions& gl = context_.Gl();
+    if (!gl.es)
+        gl.ReadPixels(0, 0, width, height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, pixels.data());
+    else
+    {
+        // OpenGL ES reads the bytes R, G, B, A: red and blue change places.
+        gl.ReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        for (uint32_t& pixel : pixels)
+            pixel = (pixel & 0xff00ff00u) | ((pixel & 0xffu) << 16) | ((pixel >> 16) & 0xffu);
+    }
     if (&pixels == &read)
     {
         // A frame scaled into its window: each back-buffer pixel takes the

@@ -94,8 +94,10 @@ bool GlBackend::Init(std::string& whyNot)
     gl.VertexAttrib4f(kColourAttribute, 1.0f, 1.0f, 1.0f, 1.0f);
     gl.VertexAttrib4f(kNormalAttribute, 0.0f, 0.0f, 0.0f, 0.0f);
     gl.VertexAttrib4f(kTexCoordAttribute, 0.0f, 0.0f, 0.0f, 1.0f);
-    // Flat shading takes the first vertex's colour in Direct3D.
-    gl.ProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
+    // Flat shading takes the first vertex's colour in Direct3D (OpenGL ES
+    // always takes the last's).
+    if (gl.ProvokingVertex != nullptr)
+        gl.ProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
     gl.ActiveTexture(GL_TEXTURE0);
     backBuffer_ = std::make_unique<BackBuffer>(*context_, state_, CurrentSettings().keepBackBuffer);
@@ -114,6 +116,7 @@ GlStatistics GlBackend::Statistics() const
 {
     GlStatistics out = statistics_;
     out.stateChanges = state_.Changes();
+    out.openGlEs = Gl().es;
     return out;
 }
 
@@ -159,7 +162,7 @@ void GlBackend::Clear(std::span<const D3DRECT> rects, DWORD flags, D3DCOLOR colo
     }
     if ((flags & D3DCLEAR_ZBUFFER) != 0)
     {
-        gl.ClearDepth(z);
+        gl.ClearDepthf(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
     if ((flags & D3DCLEAR_STENCIL) != 0)
@@ -214,7 +217,13 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
         return; // made while the window was gone: there is nothing to draw from
 
     const VertexLayout layout = LayoutOf(state.fvf);
-    state_.Apply(RasterStateOf(state));
+    RasterState raster = RasterStateOf(state);
+    if (raster.polygonMode != GL_FILL && Gl().PolygonMode == nullptr)
+    {
+        Fail(D3D_OK, "Draw: wireframe is not drawn on OpenGL ES; the triangles are filled");
+        raster.polygonMode = GL_FILL;
+    }
+    state_.Apply(raster);
     state_.Scissor(0, 0, 0, 0);
     program_->Use(layout.transformed ? kModePretransformed : kModeTransformed);
     program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
@@ -230,17 +239,36 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
                  kMaxShaderLights, fixedFunction_.skippedLights);
     }
     const StreamBinding& stream = state.streams[0];
-    vertices->BindVertices(state.fvf, stream.stride, stream.offset, indices);
+    // Without a base-vertex draw (OpenGL ES), the vertices are bound that
+    // many vertices further on instead.
+    const bool shiftVertices =
+        draw.indexed && draw.baseVertex != 0 && Gl().DrawElementsBaseVertex == nullptr;
+    const long long shift =
+        shiftVertices ? static_cast<long long>(draw.baseVertex) * stream.stride : 0;
+    if (static_cast<long long>(stream.offset) + shift < 0)
+    {
+        Fail(D3DERR_INVALIDCALL,
+             "DrawIndexedPrimitive: a base vertex index of %d before the stream's start is not "
+             "drawn on OpenGL ES",
+             draw.baseVertex);
+        return;
+    }
+    vertices->BindVertices(state.fvf, stream.stride,
+                           static_cast<UINT>(static_cast<long long>(stream.offset) + shift),
+                           indices);
 
     const GLenum mode = PrimitiveMode(draw.primitiveType);
     const auto count = static_cast<GLsizei>(draw.elementCount);
     if (draw.indexed)
     {
         const UINT indexSize = state.indices.storage->IndexSize();
-        Gl().DrawElementsBaseVertex(
-            mode, count, indexSize == 4 ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT,
-            reinterpret_cast<const void*>(static_cast<uintptr_t>(draw.startIndex) * indexSize),
-            draw.baseVertex);
+        const GLenum type = indexSize == 4 ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT;
+        const void* first =
+            reinterpret_cast<const void*>(static_cast<uintptr_t>(draw.startIndex) * indexSize);
+        if (shiftVertices || Gl().DrawElementsBaseVertex == nullptr)
+            Gl().DrawElements(mode, count, type, first);
+        else
+            Gl().DrawElementsBaseVertex(mode, count, type, first, draw.baseVertex);
     }
     else
         Gl().DrawArrays(mode, static_cast<GLint>(draw.startVertex), count);

@@ -92,8 +92,10 @@ void GlBuffer::SetUpVertexArray(const Layout& wanted, const GlBuffer* indices)
     attribute(kPositionAttribute, layout.position, static_cast<GLint>(layout.positionFloats),
               GL_FLOAT, false);
     attribute(kNormalAttribute, layout.normal, 3, GL_FLOAT, false);
-    // A D3DCOLOR is the bytes B, G, R, A in memory: OpenGL's BGRA size.
-    attribute(kColourAttribute, layout.diffuse, GL_BGRA, GL_UNSIGNED_BYTE, true);
+    // A D3DCOLOR is the bytes B, G, R, A in memory: OpenGL's BGRA size, or
+    // on OpenGL ES, which has no such size, four bytes that the vertex
+    // shader puts back in order.
+    attribute(kColourAttribute, layout.diffuse, gl.es ? 4 : GL_BGRA, GL_UNSIGNED_BYTE, true);
     attribute(kTexCoordAttribute, layout.texCoordCount > 0 ? layout.texCoords : -1, 2, GL_FLOAT,
               false);
     gl.BindBuffer(GL_ELEMENT_ARRAY_BUFFER, indices != nullptr ? indices->buffer_ : 0);

@@ -1,5 +1,7 @@
 #include "opengl/gl_context.h"
 
+#include "settings.h"
+
 #include <compat/win32.h>
 
 #include <SDL.h>
@@ -36,8 +38,10 @@ WindowFramebuffer QueryWindowFramebuffer(const GlFunctions& gl)
     while (gl.GetError() != GL_NO_ERROR)
     {
     }
-    GLint doubleBuffered = 0;
-    gl.GetIntegerv(GL_DOUBLEBUFFER, &doubleBuffered);
+    // OpenGL ES cannot be asked; its window surfaces are double-buffered.
+    GLint doubleBuffered = 1;
+    if (!gl.es)
+        gl.GetIntegerv(GL_DOUBLEBUFFER, &doubleBuffered);
     fb.doubleBuffered = doubleBuffered != 0;
     return fb;
 }
@@ -63,6 +67,14 @@ void KeepDriverLoaded()
         nullptr);
 }
 
+SDL_GLContext CreateSdlContext(SDL_Window* sdl, int profile, int major, int minor)
+{
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, profile);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, major);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, minor);
+    return SDL_GL_CreateContext(sdl);
+}
+
 } // namespace
 
 std::unique_ptr<GlContext> GlContext::Create(HWND window, std::string& whyNot)
@@ -80,14 +92,17 @@ std::unique_ptr<GlContext> GlContext::Create(HWND window, std::string& whyNot)
                  ": the video driver (" + SDL_GetCurrentVideoDriver() + ") made it without OpenGL";
         return nullptr;
     }
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GLContext context = SDL_GL_CreateContext(sdl);
+    // OpenGL 3.3 core, or OpenGL ES 3.0 where that is all there is (WebGL 2
+    // presents itself so) or where the settings ask for it.
+    SDL_GLContext context = nullptr;
+    if (!CurrentSettings().openGlEs)
+        context = CreateSdlContext(sdl, SDL_GL_CONTEXT_PROFILE_CORE, 3, 3);
+    if (context == nullptr)
+        context = CreateSdlContext(sdl, SDL_GL_CONTEXT_PROFILE_ES, 3, 0);
     if (context == nullptr)
     {
-        whyNot =
-            std::string("no OpenGL 3.3 core context for the window (SDL: ") + SDL_GetError() + ")";
+        whyNot = std::string("no OpenGL 3.3 core or OpenGL ES 3.0 context for the window (SDL: ") +
+                 SDL_GetError() + ")";
         return nullptr;
     }
     KeepDriverLoaded();

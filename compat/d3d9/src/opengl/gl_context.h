@@ -1,5 +1,5 @@
-// An OpenGL 3.3 core context on the SDL window behind a device's window
-// handle, and the facts about the window's own framebuffer that decide
+// An OpenGL 3.3 core (or OpenGL ES 3.0) context on the SDL window behind a
+// device's window handle, and the facts about the window's own framebuffer that decide
 // whether a frame can be drawn straight into it.
 #pragma once
 
@@ -27,8 +27,8 @@ class GlContext
 {
 public:
     // Null with a one-line `whyNot` when the handle is not a window of ours,
-    // the window was made without OpenGL, or the driver cannot give a 3.3
-    // core context.
+    // the window was made without OpenGL, or the driver can give neither a
+    // 3.3 core nor an ES 3.0 context.
     static std::unique_ptr<GlContext> Create(HWND window, std::string& whyNot);
     ~GlContext();
     GlContext(const GlContext&) = delete;

@@ -144,12 +144,17 @@ GLint GlFont::Upload(std::size_t quadCount)
         access = GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT;
     }
     const std::size_t bytes = vertexCount * kVertexBytes;
-    void* target = gl.MapBufferRange(GL_ARRAY_BUFFER, nextVertex_ * kVertexBytes, bytes, access);
+    const auto offset = static_cast<GLintptr>(nextVertex_ * kVertexBytes);
+    void* target = gl.MapBufferRange != nullptr
+                       ? gl.MapBufferRange(GL_ARRAY_BUFFER, offset, bytes, access)
+                       : nullptr;
     if (target != nullptr)
     {
         std::memcpy(target, vertices_.data(), bytes);
         gl.UnmapBuffer(GL_ARRAY_BUFFER);
     }
+    else // OpenGL ES as WebGL 2 has it: no mapped buffers
+        gl.BufferSubData(GL_ARRAY_BUFFER, offset, static_cast<GLsizeiptr>(bytes), vertices_.data());
     backend_.CountUpload();
     const auto first = static_cast<GLint>(nextVertex_);
     nextVertex_ += vertexCount;

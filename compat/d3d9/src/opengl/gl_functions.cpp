@@ -45,10 +45,32 @@ bool GlFunctions::Load(std::string& whyNot)
     ZARV_GL_FUNCTIONS(ZARV_GL_LOAD)
 #undef ZARV_GL_LOAD
 
+    const auto* version = reinterpret_cast<const char*>(GetString(GL_VERSION));
+    es = version != nullptr && std::strncmp(version, "OpenGL ES", 9) == 0;
     ClipControl = nullptr;
+    PolygonMode = nullptr;
+    ProvokingVertex = nullptr;
+    MapBufferRange = nullptr;
+    UnmapBuffer = nullptr;
+    DrawElementsBaseVertex = nullptr;
+    if (es)
+        return true;
     if (HasVersionOrExtension(*this, 4, 5, "GL_ARB_clip_control"))
         ClipControl =
             reinterpret_cast<PFNGLCLIPCONTROLPROC>(SDL_GL_GetProcAddress("glClipControl"));
+#define ZARV_GL_LOAD_DESKTOP(type, name)                                                           \
+    name = reinterpret_cast<type>(SDL_GL_GetProcAddress("gl" #name));                              \
+    if (name == nullptr)                                                                           \
+    {                                                                                              \
+        whyNot = "the OpenGL context has no gl" #name;                                             \
+        return false;                                                                              \
+    }
+    ZARV_GL_LOAD_DESKTOP(PFNGLPOLYGONMODEPROC, PolygonMode)
+    ZARV_GL_LOAD_DESKTOP(PFNGLPROVOKINGVERTEXPROC, ProvokingVertex)
+    ZARV_GL_LOAD_DESKTOP(PFNGLMAPBUFFERRANGEPROC, MapBufferRange)
+    ZARV_GL_LOAD_DESKTOP(PFNGLUNMAPBUFFERPROC, UnmapBuffer)
+    ZARV_GL_LOAD_DESKTOP(PFNGLDRAWELEMENTSBASEVERTEXPROC, DrawElementsBaseVertex)
+#undef ZARV_GL_LOAD_DESKTOP
     return true;
 }
 

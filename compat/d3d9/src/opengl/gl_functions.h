@@ -27,7 +27,7 @@ namespace compat::d3d9::opengl
     X(PFNGLCHECKFRAMEBUFFERSTATUSPROC, CheckFramebufferStatus)                                     \
     X(PFNGLCLEARPROC, Clear)                                                                       \
     X(PFNGLCLEARCOLORPROC, ClearColor)                                                             \
-    X(PFNGLCLEARDEPTHPROC, ClearDepth)                                                             \
+    X(PFNGLCLEARDEPTHFPROC, ClearDepthf)                                                           \
     X(PFNGLCLEARSTENCILPROC, ClearStencil)                                                         \
     X(PFNGLCOLORMASKPROC, ColorMask)                                                               \
     X(PFNGLCOMPILESHADERPROC, CompileShader)                                                       \
@@ -46,7 +46,7 @@ namespace compat::d3d9::opengl
     X(PFNGLDISABLEPROC, Disable)                                                                   \
     X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, DisableVertexAttribArray)                                 \
     X(PFNGLDRAWARRAYSPROC, DrawArrays)                                                             \
-    X(PFNGLDRAWELEMENTSBASEVERTEXPROC, DrawElementsBaseVertex)                                     \
+    X(PFNGLDRAWELEMENTSPROC, DrawElements)                                                         \
     X(PFNGLENABLEPROC, Enable)                                                                     \
     X(PFNGLENABLEVERTEXATTRIBARRAYPROC, EnableVertexAttribArray)                                   \
     X(PFNGLFRAMEBUFFERRENDERBUFFERPROC, FramebufferRenderbuffer)                                   \
@@ -67,10 +67,7 @@ namespace compat::d3d9::opengl
     X(PFNGLGETSTRINGIPROC, GetStringi)                                                             \
     X(PFNGLGETUNIFORMLOCATIONPROC, GetUniformLocation)                                             \
     X(PFNGLLINKPROGRAMPROC, LinkProgram)                                                           \
-    X(PFNGLMAPBUFFERRANGEPROC, MapBufferRange)                                                     \
     X(PFNGLPIXELSTOREIPROC, PixelStorei)                                                           \
-    X(PFNGLPOLYGONMODEPROC, PolygonMode)                                                           \
-    X(PFNGLPROVOKINGVERTEXPROC, ProvokingVertex)                                                   \
     X(PFNGLREADBUFFERPROC, ReadBuffer)                                                             \
     X(PFNGLREADPIXELSPROC, ReadPixels)                                                             \
     X(PFNGLRENDERBUFFERSTORAGEPROC, RenderbufferStorage)                                           \
@@ -78,7 +75,6 @@ namespace compat::d3d9::opengl
     X(PFNGLSHADERSOURCEPROC, ShaderSource)                                                         \
     X(PFNGLTEXIMAGE2DPROC, TexImage2D)                                                             \
     X(PFNGLTEXPARAMETERIPROC, TexParameteri)                                                       \
-    X(PFNGLUNMAPBUFFERPROC, UnmapBuffer)                                                           \
     X(PFNGLUNIFORM1IPROC, Uniform1i)                                                               \
     X(PFNGLUNIFORM2FPROC, Uniform2f)                                                               \
     X(PFNGLUNIFORM3FVPROC, Uniform3fv)                                                             \
@@ -100,8 +96,20 @@ struct GlFunctions
     // OpenGL 4.5 or ARB_clip_control; null when the context has neither.
     PFNGLCLIPCONTROLPROC ClipControl = nullptr;
 
+    // Desktop OpenGL only: null on an OpenGL ES context, where the backend
+    // keeps to what WebGL 2 offers (no wireframe, the last vertex of a flat
+    // triangle gives its colour, no mapped buffers, no base vertex).
+    PFNGLPOLYGONMODEPROC PolygonMode = nullptr;
+    PFNGLPROVOKINGVERTEXPROC ProvokingVertex = nullptr;
+    PFNGLMAPBUFFERRANGEPROC MapBufferRange = nullptr;
+    PFNGLUNMAPBUFFERPROC UnmapBuffer = nullptr;
+    PFNGLDRAWELEMENTSBASEVERTEXPROC DrawElementsBaseVertex = nullptr;
+
+    // The context is OpenGL ES 3.0 (or WebGL 2, which presents itself so).
+    bool es = false;
+
     // Looks every function up in the current context. False, naming the
-    // first missing one in `whyNot`, when the context lacks any.
+    // first missing one in `whyNot`, when the context lacks any it needs.
     bool Load(std::string& whyNot);
 };
 

@@ -38,7 +38,7 @@ void GlState::Apply(const RasterState& wanted)
         now.frontFace = wanted.frontFace;
         ++changes_;
     }
-    if (now.polygonMode != wanted.polygonMode)
+    if (now.polygonMode != wanted.polygonMode && gl_.PolygonMode != nullptr)
     {
         gl_.PolygonMode(GL_FRONT_AND_BACK, wanted.polygonMode);
         now.polygonMode = wanted.polygonMode;

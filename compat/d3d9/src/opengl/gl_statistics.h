@@ -1,7 +1,7 @@
 // What an OpenGL device has done since it was made, for tests and
 // benchmarks: the draw calls it made, the OpenGL state changes (every
 // enable, bind, mode or uniform call), the buffer uploads, and how its frames
-// reached the window.
+// reached the window, and through which kind of OpenGL.
 #pragma once
 
 #include <d3d9.h>
@@ -20,6 +20,8 @@ struct GlStatistics
     // stretched into it.
     std::uint64_t directFrames = 0;
     std::uint64_t stretchedFrames = 0;
+    // The device draws through OpenGL ES (as in a web page).
+    bool openGlEs = false;
 };
 
 // The statistics of a device on the OpenGL backend; false for any other.

@@ -44,8 +44,8 @@ GLuint Compile(const GlFunctions& gl, GLenum type, const char* source, std::stri
 // Compiles and links one mode's program; 0 with `whyNot` set when it fails.
 GLuint Link(const GlFunctions& gl, int mode, std::string& whyNot)
 {
-    const std::string vertexSource = ShaderSource(mode, kVertexShaderBody);
-    const std::string fragmentSource = ShaderSource(mode, kFragmentShaderBody);
+    const std::string vertexSource = ShaderSource(mode, kVertexShaderBody, gl.es);
+    const std::string fragmentSource = ShaderSource(mode, kFragmentShaderBody, gl.es);
     const GLuint vertex = Compile(gl, GL_VERTEX_SHADER, vertexSource.c_str(), whyNot);
     if (vertex == 0)
         return 0;

@@ -27,8 +27,15 @@ inline constexpr unsigned kNormalAttribute = 1;
 inline constexpr unsigned kColourAttribute = 2;
 inline constexpr unsigned kTexCoordAttribute = 3;
 
-// The first lines of every shader: the language version (and what it needs).
-inline constexpr const char* kShaderHeader = "#version 330 core\n";
+// The first lines of every shader: the language version and what differs
+// with it. OpenGL ES reads a D3DCOLOR's bytes as B, G, R, A (it has no BGRA
+// attribute size): VERTEX_COLOUR puts them back in order.
+inline constexpr const char* kDesktopShaderHeader = "#version 330 core\n"
+                                                    "#define VERTEX_COLOUR aColour\n";
+inline constexpr const char* kEsShaderHeader = "#version 300 es\n"
+                                               "precision highp float;\n"
+                                               "precision highp int;\n"
+                                               "#define VERTEX_COLOUR aColour.bgra\n";
 
 inline constexpr const char* kVertexShaderBody = R"(
 layout(location = 0) in vec4 aPosition;
@@ -100,12 +107,12 @@ void main()
     gl_Position = FromPixels(aPosition.xy, 0.0, 1.0, 0.0);
 #elif MODE == 1
     gl_Position = FromPixels(aPosition.xy, aPosition.z, 1.0 / aPosition.w, kPixelCentre);
-    vColour = aColour;
+    vColour = VERTEX_COLOUR;
     vFlatColour = vColour;
 #else
     gl_Position = uWorldViewProjection * aPosition;
     gl_Position.xy += vec2(2.0, -2.0) * kPixelCentre / uTargetSize * gl_Position.w;
-    vColour = uLighting ? Lit(aColour) : aColour;
+    vColour = uLighting ? Lit(VERTEX_COLOUR) : VERTEX_COLOUR;
     vFlatColour = vColour;
 #endif
     if (uRemapDepth)
@@ -137,9 +144,10 @@ void main()
 )";
 
 // A shader's whole source for a mode: the header, MODE, the body.
-inline std::string ShaderSource(int mode, const char* body)
+inline std::string ShaderSource(int mode, const char* body, bool es)
 {
-    return std::string(kShaderHeader) + "#define MODE " + std::to_string(mode) + "\n" + body;
+    return std::string(es ? kEsShaderHeader : kDesktopShaderHeader) + "#define MODE " +
+           std::to_string(mode) + "\n" + body;
 }
 
 } // namespace compat::d3d9::opengl
