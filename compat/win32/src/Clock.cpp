@@ -19,7 +19,7 @@ struct VirtualClock
     int64_t now = 0;
 };
 
-VirtualClock clock;
+VirtualClock virtualClock;
 
 } // namespace
 
@@ -33,24 +33,24 @@ void UseVirtualClock(int64_t frequency)
                      static_cast<long long>(frequency));
         return;
     }
-    clock = {true, frequency, 0};
+    virtualClock = {true, frequency, 0};
 }
 
 void AdvanceVirtualClock(int64_t ticks)
 {
-    if (!clock.active || ticks < 0)
+    if (!virtualClock.active || ticks < 0)
     {
-        std::fprintf(stderr, "win32: AdvanceVirtualClock(%lld): %s\n",
-                     static_cast<long long>(ticks),
-                     clock.active ? "a counter never goes back" : "the virtual clock is off");
+        std::fprintf(
+            stderr, "win32: AdvanceVirtualClock(%lld): %s\n", static_cast<long long>(ticks),
+            virtualClock.active ? "a counter never goes back" : "the virtual virtualClock is off");
         return;
     }
-    clock.now += ticks;
+    virtualClock.now += ticks;
 }
 
 void UseRealClock()
 {
-    clock = VirtualClock{};
+    virtualClock = VirtualClock{};
 }
 
 } // namespace compat::win32
@@ -65,7 +65,7 @@ BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* lpPerformanceCount)
         return FALSE;
     }
     lpPerformanceCount->QuadPart =
-        clock.active ? clock.now : static_cast<int64_t>(SDL_GetPerformanceCounter());
+        virtualClock.active ? virtualClock.now : static_cast<int64_t>(SDL_GetPerformanceCounter());
     return TRUE;
 }
 
@@ -76,7 +76,8 @@ BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency)
         Fail(ERROR_INVALID_PARAMETER, "QueryPerformanceFrequency needs a LARGE_INTEGER");
         return FALSE;
     }
-    lpFrequency->QuadPart =
-        clock.active ? clock.frequency : static_cast<int64_t>(SDL_GetPerformanceFrequency());
+    lpFrequency->QuadPart = virtualClock.active
+                                ? virtualClock.frequency
+                                : static_cast<int64_t>(SDL_GetPerformanceFrequency());
     return TRUE;
 }

@@ -27,11 +27,19 @@ GlBuffer::GlBuffer(GlBackend& backend, const BufferStorage& storage)
 {
     const GlFunctions& gl = backend_.Gl();
     gl.GenBuffers(1, &buffer_);
-    // COPY_WRITE_BUFFER is a binding no vertex array holds, so uploading
-    // never disturbs the one that is bound.
-    gl.BindBuffer(GL_COPY_WRITE_BUFFER, buffer_);
+    // WebGL fixes a buffer's kind at its first binding: an index buffer is
+    // first bound as one (with no vertex array bound, whose indices that
+    // binding would change). Otherwise COPY_WRITE_BUFFER, a binding no vertex
+    // array holds, so that uploading never disturbs the one that is bound.
+    GLenum target = GL_COPY_WRITE_BUFFER;
+    if (storage.type == D3DRTYPE_INDEXBUFFER)
+    {
+        backend_.State().BindVertexArray(0);
+        target = GL_ELEMENT_ARRAY_BUFFER;
+    }
+    gl.BindBuffer(target, buffer_);
     const GLenum usage = (storage.usage & D3DUSAGE_DYNAMIC) != 0 ? GL_DYNAMIC_DRAW : GL_STATIC_DRAW;
-    gl.BufferData(GL_COPY_WRITE_BUFFER, storage.Size(), storage.bytes.data(), usage);
+    gl.BufferData(target, storage.Size(), storage.bytes.data(), usage);
     if (storage.type == D3DRTYPE_VERTEXBUFFER)
         gl.GenVertexArrays(1, &vertexArray_);
 }

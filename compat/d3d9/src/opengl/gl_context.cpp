@@ -6,8 +6,10 @@
 
 #include <SDL.h>
 
+#if !defined(__EMSCRIPTEN__)
 #include <dlfcn.h>
 #include <link.h>
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -53,6 +55,9 @@ WindowFramebuffer QueryWindowFramebuffer(const GlFunctions& gl)
 // reports at exit. Loads nothing that is not loaded already.
 void KeepDriverLoaded()
 {
+#if defined(__EMSCRIPTEN__)
+    // A page's WebGL comes with the browser: there is no driver to keep.
+#else
     dl_iterate_phdr(
         [](dl_phdr_info* info, std::size_t, void*)
         {
@@ -65,6 +70,7 @@ void KeepDriverLoaded()
             return 0;
         },
         nullptr);
+#endif
 }
 
 SDL_GLContext CreateSdlContext(SDL_Window* sdl, int profile, int major, int minor)
