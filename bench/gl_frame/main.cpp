@@ -227,7 +227,13 @@ void FirstFrameSplit()
 
 int Program(int frames)
 {
-    compat::win32::SetVirtualScreenSize(1920, 1080);
+    // ZARV_BENCH_SCREEN=WxH sets another screen (the size of a page's canvas,
+    // to compare with the page).
+    int width = 1920;
+    int height = 1080;
+    if (const char* screen = std::getenv("ZARV_BENCH_SCREEN"))
+        std::sscanf(screen, "%dx%d", &width, &height);
+    compat::win32::SetVirtualScreenSize(width, height);
     compat::win32::UseVirtualClock(1'000'000);
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
     compat::dinput::UseScriptedKeyboard(true);

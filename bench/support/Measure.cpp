@@ -66,7 +66,17 @@ bool PrepareRun()
                      error.message().c_str());
         return false;
     }
-    compat::win32::SetVirtualScreenSize(1920, 1080);
+    // ZARV_BENCH_SCREEN=WxH sets another screen (the size of a page's canvas, say).
+    int width = 1920;
+    int height = 1080;
+    if (const char* screen = std::getenv("ZARV_BENCH_SCREEN"))
+        if (std::sscanf(screen, "%dx%d", &width, &height) != 2 || width < 100 || height < 100)
+        {
+            std::fprintf(stderr, "bench: ZARV_BENCH_SCREEN=%s is not WxH of at least 100x100\n",
+                         screen);
+            return false;
+        }
+    compat::win32::SetVirtualScreenSize(width, height);
     compat::win32::UseVirtualClock(kTicksPerSecond);
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
     compat::dinput::UseScriptedKeyboard(true);

@@ -170,6 +170,7 @@ async function launchChromium({ executablePath, timeoutMs = 30000, extraArgs = [
 //   waitForConsole(re, ms, what, from)   resolves to the first message from
 //                             index `from` on (default 0) that matches re
 //   close()                   closes the browser and the server
+// `extraArgs` go to Chromium after its usual flags.
 async function openPage({
   root,
   path: pagePath = "index.html",
@@ -178,6 +179,7 @@ async function openPage({
   height = 600,
   timeoutMs = 30000,
   executablePath,
+  extraArgs = [],
 } = {}) {
   if (!root || !fs.existsSync(root) || !fs.statSync(root).isDirectory()) {
     throw new Error(`no folder to serve at ${root}`);
@@ -188,7 +190,7 @@ async function openPage({
   const served = await serveFolder(root);
   let launched;
   try {
-    launched = await launchChromium({ executablePath, timeoutMs });
+    launched = await launchChromium({ executablePath, timeoutMs, extraArgs });
   } catch (error) {
     served.server.close();
     throw error;

@@ -1,0 +1,228 @@
+// The program in a web page, in headless Chromium:
+//   - the picture after five simulated seconds: sky at the corners, both help
+//     texts top left in their colours, the white airframe and the red nose
+//     wheel near the middle;
+//   - real key events (R, P, E then =, the camera keys) on a fixed frame
+//     time, the poses the page writes to its console compared with
+//     zarv-capture run natively on the same keys;
+//   - Esc ends the program: the loop stops, teardown runs, nothing throws.
+//
+//   node tests/web/page-test.js SITE_FOLDER NATIVE_BUILD_FOLDER
+//
+// SITE_FOLDER holds the page (scripts/web makes build-web/site); the native
+// build folder holds zarv-capture. Exit status 0 when every check passes,
+// else 1 with one line per failed check.
+"use strict";
+
+const { execFileSync } = require("child_process");
+const fs = require("fs");
+const os = require("os");
+const path = require("path");
+
+const { openPage } = require("./browser");
+const { colourRegions } = require("./screenshot");
+const { comparePoses, parsePoses } = require("./poses");
+
+const [site, nativeBuild] = process.argv.slice(2);
+if (!site || !nativeBuild) {
+  console.error("usage: node tests/web/page-test.js SITE_FOLDER NATIVE_BUILD_FOLDER");
+  process.exit(2);
+}
+const capture = path.resolve(nativeBuild, "zarv-capture");
+
+const kWidth = 1280;
+const kHeight = 800;
+const kStepTimeout = 120000;
+
+// A test run of the page: frames only on zarvStep, 1/60 s each.
+async function openTestRun() {
+  const session = await openPage({
+    root: site,
+    path: "index.html",
+    query: "?test&dt=1/60",
+    width: kWidth,
+    height: kHeight,
+    timeoutMs: 60000,
+  });
+  await session.page.waitForFunction(
+    () => window.zarv && (window.zarv.ended !== null || (typeof Module !== "undefined" && Module.calledRun)),
+    { timeout: 60000 },
+  );
+  const ended = await session.page.evaluate(() => window.zarv.ended);
+  if (ended !== null) throw new Error(`the program did not start (status ${ended}): ${errorLines(session)}`);
+  return session;
+}
+
+function errorLines(session) {
+  return session.messages
+    .filter((m) => m.type === "error")
+    .map((m) => m.text)
+    .concat(session.errors.map(String))
+    .join(" | ");
+}
+
+// Runs frames up to (not including) `frame`; resolves to the frames run.
+async function stepTo(session, frame) {
+  return session.page.evaluate(
+    (target) => Module._zarvStep(Math.max(0, target - Module._zarvStep(0))),
+    frame,
+  );
+}
+
+async function thePicture() {
+  const session = await openTestRun();
+  try {
+    const frames = await stepTo(session, 300);
+    if (frames !== 300) throw new Error(`the page ran ${frames} frames, not 300`);
+    const box = await session.page.evaluate(() => {
+      const r = document.getElementById("canvas").getBoundingClientRect();
+      return { x: Math.round(r.x), y: Math.round(r.y), w: Math.round(r.width), h: Math.round(r.height) };
+    });
+    // The back buffer is 50 px smaller than the canvas box, and stretched to it.
+    const sx = box.w / (box.w - 50);
+    // The texts' corner (the help texts live in the back buffer's top-left
+    // 600 x 300 pixels) and the middle of the picture.
+    const corner = { x0: box.x, y0: box.y, x1: box.x + Math.round(640 * sx), y1: box.y + Math.round(0.3 * box.h) };
+    const middle = {
+      x0: box.x + Math.round(box.w * 0.3),
+      y0: box.y + Math.round(box.h * 0.25),
+      x1: box.x + Math.round(box.w * 0.7),
+      y1: box.y + Math.round(box.h * 0.75),
+    };
+    const sky = [155, 155, 255];
+    const found = await colourRegions(session.page, [
+      { name: "topLeft", x0: box.x, y0: box.y + Math.round(box.h * 0.4), x1: box.x + 8, y1: box.y + Math.round(box.h * 0.4) + 8, rgb: sky, tolerance: 2 },
+      { name: "topRight", x0: box.x + box.w - 8, y0: box.y, x1: box.x + box.w, y1: box.y + 8, rgb: sky, tolerance: 2 },
+      { name: "bottomLeft", x0: box.x, y0: box.y + box.h - 8, x1: box.x + 8, y1: box.y + box.h, rgb: sky, tolerance: 2 },
+      { name: "bottomRight", x0: box.x + box.w - 8, y0: box.y + box.h - 8, x1: box.x + box.w, y1: box.y + box.h, rgb: sky, tolerance: 2 },
+      { name: "cyan", ...corner, rgb: [0, 255, 255], tolerance: 100 },
+      { name: "redText", ...corner, rgb: [255, 0, 0], tolerance: 100 },
+      { name: "white", ...middle, rgb: [255, 255, 255], tolerance: 40 },
+      { name: "redWheel", ...middle, rgb: [230, 0, 0], tolerance: 60 },
+    ]);
+    const problems = [];
+    for (const name of ["topLeft", "topRight", "bottomLeft", "bottomRight"])
+      if (found[name].count !== 64) problems.push(`the ${name} corner is not all sky (${found[name].count} of 64 pixels)`);
+    const cyan = found.cyan;
+    const red = found.redText;
+    if (cyan.count < 200) problems.push(`the cyan camera help is missing (${cyan.count} pixels)`);
+    if (red.count < 100) problems.push(`the red key help is missing (${red.count} pixels)`);
+    if (cyan.count >= 200 && red.count >= 100 && !(cyan.top < red.top))
+      problems.push(`the camera help (top ${cyan.top}) is not above the key help (top ${red.top})`);
+    if (found.white.count < 2000) problems.push(`no white airframe near the middle (${found.white.count} pixels)`);
+    if (found.redWheel.count < 100) problems.push(`no red nose wheel near the middle (${found.redWheel.count} pixels)`);
+    const errors = errorLines(session);
+    if (errors) problems.push(`the console has errors: ${errors}`);
+    if (problems.length) throw new Error(problems.join("; "));
+    console.log(
+      `  picture: sky at the corners; cyan help ${cyan.count} px (top ${cyan.top - box.y}), red help ${red.count} px ` +
+        `(top ${red.top - box.y}); airframe ${found.white.count} white px, nose wheel ${found.redWheel.count} red px`,
+    );
+  } finally {
+    await session.close();
+  }
+}
+
+// The keys the capture tool's tests use, as held frame ranges: the page's
+// key name (KeyboardEvent.code) and the capture tool's DIK name.
+const kKeyScript = [
+  { code: "KeyP", dik: "P", first: 120, last: 179 },
+  { code: "KeyR", dik: "R", first: 180, last: 185 },
+  { code: "KeyE", dik: "E", first: 200, last: 205 },
+  { code: "Equal", dik: "EQUALS", first: 206, last: 265 },
+  { code: "F2", dik: "F2", first: 266, last: 270 },
+  { code: "KeyS", dik: "S", first: 271, last: 290 },
+  { code: "KeyZ", dik: "Z", first: 291, last: 300 },
+  { code: "F3", dik: "F3", first: 301, last: 305 },
+  { code: "F1", dik: "F1", first: 306, last: 310 },
+  { code: "KeyA", dik: "A", first: 311, last: 320 },
+  { code: "ArrowLeft", dik: "LEFT", first: 321, last: 340 },
+  { code: "ArrowUp", dik: "UP", first: 341, last: 360 },
+];
+const kScriptFrames = 370;
+
+async function theKeysAgainstTheNativeProgram() {
+  const session = await openTestRun();
+  let pagePoses;
+  try {
+    await session.page.focus("#canvas");
+    for (const key of kKeyScript) {
+      await stepTo(session, key.first);
+      await session.page.keyboard.down(key.code);
+      await stepTo(session, key.last + 1);
+      await session.page.keyboard.up(key.code);
+    }
+    const frames = await stepTo(session, kScriptFrames);
+    if (frames !== kScriptFrames) throw new Error(`the page ran ${frames} frames, not ${kScriptFrames}`);
+    pagePoses = parsePoses(session.messages.map((m) => m.text));
+    const errors = errorLines(session);
+    if (errors) throw new Error(`the console has errors: ${errors}`);
+  } finally {
+    await session.close();
+  }
+
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "zarv-web-poses-"));
+  try {
+    const csv = path.join(folder, "native.csv");
+    const args = ["--frames", String(kScriptFrames), "--dt", "1/60", "--poses", csv];
+    for (const key of kKeyScript) args.push("--hold", `${key.dik}:${key.first}-${key.last}`);
+    execFileSync(capture, args, { stdio: ["ignore", "ignore", "inherit"] });
+    const nativePoses = parsePoses(fs.readFileSync(csv, "utf8").split("\n"));
+    const result = comparePoses(pagePoses, nativePoses, { metres: 1e-4, degrees: 0.01 });
+    console.log(
+      `  poses: ${result.compared} poses over ${kScriptFrames} frames; largest differences ` +
+        `${result.largestMetres.toExponential(2)} m, ${result.largestDegrees.toExponential(2)} deg`,
+    );
+    if (result.problems.length) throw new Error(result.problems.slice(0, 5).join("; "));
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+async function escapeEndsTheProgram() {
+  // A page as a visitor gets it: the loop on animation frames.
+  const session = await openPage({ root: site, path: "index.html", width: kWidth, height: kHeight, timeoutMs: 60000 });
+  try {
+    await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
+      timeout: 60000,
+    });
+    await session.page.focus("#canvas");
+    const before = await session.page.evaluate(() => Module._zarvStep(0));
+    await session.page.keyboard.down("Escape");
+    await session.page.waitForFunction(() => window.zarv.ended !== null, { timeout: 30000 });
+    await session.page.keyboard.up("Escape");
+    const status = await session.page.evaluate(() => window.zarv.ended);
+    const afterEnd = await session.page.evaluate(() => Module._zarvStep(0));
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    const later = await session.page.evaluate(() => Module._zarvStep(0));
+    const problems = [];
+    if (status !== 0) problems.push(`the program ended with status ${status}, not 0`);
+    if (later !== afterEnd) problems.push(`frames went on after the end (${afterEnd}, then ${later})`);
+    if (!(afterEnd > before)) problems.push(`no frame ran between the first frame and Esc`);
+    const errors = errorLines(session);
+    if (errors) problems.push(`the console has errors: ${errors}`);
+    if (problems.length) throw new Error(problems.join("; "));
+    console.log(`  Esc: ended with status 0 after ${afterEnd} frames; no frame after that, nothing thrown`);
+  } finally {
+    await session.close();
+  }
+}
+
+(async () => {
+  let failed = 0;
+  for (const [what, check] of [
+    ["the picture after five simulated seconds", thePicture],
+    ["real key events against the native program's poses", theKeysAgainstTheNativeProgram],
+    ["Esc ends the program", escapeEndsTheProgram],
+  ]) {
+    const start = Date.now();
+    try {
+      await check();
+      console.log(`ok   ${what} (${((Date.now() - start) / 1000).toFixed(1)} s)`);
+    } catch (error) {
+      failed += 1;
+      console.log(`FAIL ${what}: ${error.message}`);
+    }
+  }
+  process.exit(failed ? 1 : 0);
+})();

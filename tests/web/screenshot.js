@@ -1,0 +1,48 @@
+// Reads a screenshot of a tab: the tab's own pixels, decoded by the page (an
+// image drawn on a 2D canvas), so no PNG decoder is needed here.
+"use strict";
+
+// For each region { name, x0, y0, x1, y1, rgb, tolerance }, the pixels whose
+// every channel is within `tolerance` of `rgb`: their count and bounds.
+// Resolves to { name: { count, left, top, right, bottom } }.
+async function colourRegions(page, regions) {
+  const png = await page.screenshot({ type: "png", encoding: "base64" });
+  return page.evaluate(
+    async (data, wanted) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${data}`;
+      await image.decode();
+      const canvas = document.createElement("canvas");
+      canvas.width = image.width;
+      canvas.height = image.height;
+      const context = canvas.getContext("2d", { willReadFrequently: true });
+      context.drawImage(image, 0, 0);
+      const pixels = context.getImageData(0, 0, image.width, image.height).data;
+      const found = {};
+      for (const r of wanted) {
+        const seen = { count: 0, left: Infinity, top: Infinity, right: -Infinity, bottom: -Infinity };
+        for (let y = Math.max(0, r.y0); y < Math.min(image.height, r.y1); ++y)
+          for (let x = Math.max(0, r.x0); x < Math.min(image.width, r.x1); ++x) {
+            const i = (y * image.width + x) * 4;
+            if (
+              Math.abs(pixels[i] - r.rgb[0]) <= r.tolerance &&
+              Math.abs(pixels[i + 1] - r.rgb[1]) <= r.tolerance &&
+              Math.abs(pixels[i + 2] - r.rgb[2]) <= r.tolerance
+            ) {
+              seen.count += 1;
+              seen.left = Math.min(seen.left, x);
+              seen.top = Math.min(seen.top, y);
+              seen.right = Math.max(seen.right, x + 1);
+              seen.bottom = Math.max(seen.bottom, y + 1);
+            }
+          }
+        found[r.name] = seen;
+      }
+      return found;
+    },
+    png,
+    regions,
+  );
+}
+
+module.exports = { colourRegions };
