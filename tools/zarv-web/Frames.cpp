@@ -101,12 +101,13 @@ const char* PageGoesAway(int, const void*, void*)
 // The value of `name` in the page's query string ("" when absent).
 std::string QueryValue(const char* name)
 {
-    char* value = reinterpret_cast<char*>(EM_ASM_INT(
-        {
-            const value = new URLSearchParams(location.search).get(UTF8ToString($0));
-            return value == = null ? 0 : allocateUTF8(value);
-        },
-        name));
+    // JavaScript, which clang-format would take for C++.
+    // clang-format off
+    char* value = reinterpret_cast<char*>(EM_ASM_INT({
+        const value = new URLSearchParams(location.search).get(UTF8ToString($0));
+        return value === null ? 0 : allocateUTF8(value);
+    }, name));
+    // clang-format on
     if (value == nullptr)
         return {};
     std::string out(value);
