@@ -119,29 +119,43 @@ int Scene(int frames)
     return 0;
 }
 
-// The program's frame in its parts, in AppFrame's order (app/App.cpp): the
-// update, the drawing calls, llvmpipe drawing what they queued, and Present
-// (with what it still has to draw and copy).
-void ProgramSplit(int frames)
+// The program's frame in pieces, in AppFrame's order (app/App.cpp).
+enum Piece
+{
+    kUpdate,
+    kClear,
+    kFirstText,
+    kSecondText,
+    kMeshes,
+    kPresent,
+    kPieces
+};
+const char* const kPieceNames[kPieces] = {"update",      "clear",  "first text",
+                                          "second text", "meshes", "Present"};
+
+void RunPiece(Piece piece)
 {
     IDirect3DDevice9* device = CGraphics::GetDevice();
-    std::vector<double> update, calls, drawing, present;
-    for (int frame = 0; frame < frames; ++frame)
+    switch (piece)
     {
-        compat::win32::AdvanceVirtualClock(1'000'000 / 60);
-        auto start = bench::Clock::now();
+    case kUpdate:
         g_frameTimer->Update(false);
         g_world->Update(g_frameTimer->GetElapsed());
-        update.push_back(bench::MillisecondsSince(start));
-
-        start = bench::Clock::now();
+        break;
+    case kClear:
         device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0xFF9B9BFF,
                       1.0f, 0);
         device->BeginScene();
+        break;
+    case kFirstText:
         g_textFont->Draw(
             "Camera:\n choose - F1, F2, F3\n Up/Dw - S, X\n Left/Right - Z, C\n Roll - A, D", 0, 0,
             600, 400, 0xFF00FFFF);
+        break;
+    case kSecondText:
         g_textFont->Draw("Exit - 'ESC'\nReset - 'R'\nPush - 'P'", 100, 0, 600, 200, 0xFFFF0000);
+        break;
+    case kMeshes:
         device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
         device->SetRenderState(D3DRS_LIGHTING, TRUE);
         device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
@@ -150,79 +164,60 @@ void ProgramSplit(int frames)
         device->SetRenderState(D3DRS_FILLMODE, D3DFILL_WIREFRAME);
         device->SetTexture(0, nullptr);
         device->EndScene();
-        calls.push_back(bench::MillisecondsSince(start));
+        break;
+    case kPresent:
+        device->Present(nullptr, nullptr, g_window->GetHandle(), nullptr);
+        break;
+    case kPieces:
+        break;
+    }
+}
 
+// Where the frame's time goes: the update, the drawing calls, llvmpipe
+// drawing what they queued, and Present (with what it still has to draw and
+// copy), medians over `frames`.
+void ProgramSplit(int frames)
+{
+    std::vector<double> update, calls, drawing, present;
+    for (int frame = 0; frame < frames; ++frame)
+    {
+        compat::win32::AdvanceVirtualClock(1'000'000 / 60);
+        auto start = bench::Clock::now();
+        RunPiece(kUpdate);
+        update.push_back(bench::MillisecondsSince(start));
+        start = bench::Clock::now();
+        for (Piece piece : {kClear, kFirstText, kSecondText, kMeshes})
+            RunPiece(piece);
+        calls.push_back(bench::MillisecondsSince(start));
         start = bench::Clock::now();
         Finish();
         drawing.push_back(bench::MillisecondsSince(start));
-
         start = bench::Clock::now();
-        device->Present(nullptr, nullptr, g_window->GetHandle(), nullptr);
+        RunPiece(kPresent);
         Finish();
         present.push_back(bench::MillisecondsSince(start));
     }
-    const double u = bench::Summarise(update).median, c = bench::Summarise(calls).median,
-                 d = bench::Summarise(drawing).median, p = bench::Summarise(present).median;
     std::printf("  split (medians): update %.2f, drawing calls %.2f, llvmpipe drawing them %.2f, "
                 "Present %.2f ms\n",
-                u, c, d, p);
+                bench::Summarise(update).median, bench::Summarise(calls).median,
+                bench::Summarise(drawing).median, bench::Summarise(present).median);
 }
 
 // The first frame after start-up, piece by piece, each piece waited for: the
 // driver compiles what a kind of draw needs the first time it meets it.
 void FirstFrameSplit()
 {
-    IDirect3DDevice9* device = CGraphics::GetDevice();
-    double times[6] = {};
-    auto piece = [&](int i, auto&& work)
+    compat::win32::AdvanceVirtualClock(1'000'000 / 60);
+    std::printf("  first frame:");
+    for (int piece = 0; piece < kPieces; ++piece)
     {
         const auto start = bench::Clock::now();
-        work();
+        RunPiece(static_cast<Piece>(piece));
         Finish();
-        times[i] = bench::MillisecondsSince(start);
-    };
-    compat::win32::AdvanceVirtualClock(1'000'000 / 60);
-    piece(0,
-          []
-          {
-              g_frameTimer->Update(false);
-              g_world->Update(g_frameTimer->GetElapsed());
-          });
-    piece(1,
-          [&]
-          {
-              device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL,
-                            0xFF9B9BFF, 1.0f, 0);
-              device->BeginScene();
-          });
-    piece(2,
-          []
-          {
-              g_textFont->Draw("Camera:\n choose - F1, F2, F3\n Up/Dw - S, X\n Left/Right - Z, "
-                               "C\n Roll - A, D",
-                               0, 0, 600, 400, 0xFF00FFFF);
-          });
-    piece(3,
-          [] {
-              g_textFont->Draw("Exit - 'ESC'\nReset - 'R'\nPush - 'P'", 100, 0, 600, 200,
-                               0xFFFF0000);
-          });
-    piece(4,
-          [&]
-          {
-              device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-              device->SetRenderState(D3DRS_LIGHTING, TRUE);
-              device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
-              g_world->Render(g_graphics);
-              device->SetRenderState(D3DRS_LIGHTING, FALSE);
-              device->SetRenderState(D3DRS_FILLMODE, D3DFILL_WIREFRAME);
-              device->SetTexture(0, nullptr);
-              device->EndScene();
-          });
-    piece(5, [&] { device->Present(nullptr, nullptr, g_window->GetHandle(), nullptr); });
-    std::printf("  first frame: update %.1f, clear %.1f, first text %.1f, second text %.1f, "
-                "meshes %.1f, Present %.1f ms\n",
-                times[0], times[1], times[2], times[3], times[4], times[5]);
+        std::printf("%s %s %.1f", piece ? "," : "", kPieceNames[piece],
+                    bench::MillisecondsSince(start));
+    }
+    std::printf(" ms\n");
 }
 
 int Program(int frames)

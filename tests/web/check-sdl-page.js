@@ -41,8 +41,10 @@ for (const file of ["sdl_page.html", "sdl_page.js", "sdl_page.wasm"]) {
 }
 
 let openPage;
+let pixelsAt;
 try {
   ({ openPage } = require("./browser"));
+  ({ pixelsAt } = require("./screenshot"));
 } catch (error) {
   fail(error.message);
 }
@@ -87,27 +89,6 @@ async function waitForFrames(session, count, what) {
 function lineOf(session, re) {
   const found = session.messages.filter((m) => re.test(m.text)).pop();
   return found ? found.text : "";
-}
-
-// The colours of points of a screenshot of the tab, decoded by the page
-// itself (an image drawn on a 2D canvas), so no PNG decoder is needed here.
-async function screenshotPixels(page, points) {
-  const png = await page.screenshot({ type: "png", encoding: "base64" });
-  return page.evaluate(
-    async (data, at) => {
-      const image = new Image();
-      image.src = `data:image/png;base64,${data}`;
-      await image.decode();
-      const canvas = document.createElement("canvas");
-      canvas.width = image.width;
-      canvas.height = image.height;
-      const context = canvas.getContext("2d", { willReadFrequently: true });
-      context.drawImage(image, 0, 0);
-      return at.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)));
-    },
-    png,
-    points,
-  );
 }
 
 // Presses and releases a key; resolves to the console lines SDL gave for it.
@@ -170,7 +151,7 @@ async function fixedWindow() {
   }
 
   step = "taking a screenshot";
-  const [centre, corner, beside] = await screenshotPixels(session.page, [[320, 240], [10, 10], [700, 300]]);
+  const [centre, corner, beside] = await pixelsAt(session.page, [[320, 240], [10, 10], [700, 300]]);
   console.log(`  screenshot: canvas centre ${centre}, canvas corner ${corner}, page beside the canvas ${beside}`);
   if (!near(centre, triangle)) throw new Error(`the triangle's pixel in the screenshot is ${centre}, not ${triangle}`);
   if (!near(corner, background)) throw new Error(`the background pixel in the screenshot is ${corner}, not ${background}`);
@@ -238,7 +219,7 @@ async function resizableWindow() {
     "the window to follow the tab to 1024x700");
   console.log(`  ${lineOf(session, /sizes after a resize/).replace("sdl-page: ", "")}`);
   await waitForFrames(session, 10, "the resized page");
-  const [centre, corner] = await screenshotPixels(session.page, [[512, 350], [1014, 10]]);
+  const [centre, corner] = await pixelsAt(session.page, [[512, 350], [1014, 10]]);
   if (!near(centre, triangle) || !near(corner, background)) {
     throw new Error(`after the resize the screenshot shows ${centre} at the centre and ${corner} in a corner`);
   }

@@ -2,13 +2,15 @@
 // image drawn on a 2D canvas), so no PNG decoder is needed here.
 "use strict";
 
-// For each region { name, x0, y0, x1, y1, rgb, tolerance }, the pixels whose
-// every channel is within `tolerance` of `rgb`: their count and bounds.
-// Resolves to { name: { count, left, top, right, bottom } }.
-async function colourRegions(page, regions) {
+// Takes a screenshot and reads it: for each of `points` ([x, y]) its colour
+// [r, g, b]; for each of `regions` ({ name, x0, y0, x1, y1, rgb, tolerance })
+// the pixels whose every channel is within `tolerance` of `rgb`, their count
+// and bounds. Resolves to { colours: [...], regions: { name: { count, left,
+// top, right, bottom } } }.
+async function readScreenshot(page, { points = [], regions = [] }) {
   const png = await page.screenshot({ type: "png", encoding: "base64" });
   return page.evaluate(
-    async (data, wanted) => {
+    async (data, at, wanted) => {
       const image = new Image();
       image.src = `data:image/png;base64,${data}`;
       await image.decode();
@@ -38,11 +40,24 @@ async function colourRegions(page, regions) {
           }
         found[r.name] = seen;
       }
-      return found;
+      const colours = at.map(([x, y]) => {
+        const i = (y * image.width + x) * 4;
+        return [pixels[i], pixels[i + 1], pixels[i + 2]];
+      });
+      return { colours, regions: found };
     },
     png,
+    points,
     regions,
   );
 }
 
-module.exports = { colourRegions };
+async function colourRegions(page, regions) {
+  return (await readScreenshot(page, { regions })).regions;
+}
+
+async function pixelsAt(page, points) {
+  return (await readScreenshot(page, { points })).colours;
+}
+
+module.exports = { colourRegions, pixelsAt };

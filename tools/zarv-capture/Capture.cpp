@@ -1,6 +1,7 @@
 #include "Capture.h"
 
 #include "KeyScript.h"
+#include "LoopTurn.h"
 #include "PngFile.h"
 #include "PoseLog.h"
 #include "WorldProbe.h"
@@ -29,19 +30,6 @@ void PrepareStandIns(const Options& options)
     // Shots are the back buffer as drawn, not the window's scaled picture.
     compat::d3d9::KeepBackBuffer(true);
     compat::dinput::UseScriptedKeyboard(true);
-}
-
-// Takes at most one window message, as the program's own loop does; false
-// once WM_QUIT has been taken.
-bool PumpOneMessage()
-{
-    MSG msg = {};
-    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return msg.message != WM_QUIT;
 }
 
 std::string SaveShot(const std::string& path)

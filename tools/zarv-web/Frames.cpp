@@ -1,5 +1,6 @@
 #include "Frames.h"
 
+#include "LoopTurn.h"
 #include "PageLinks.h"
 #include "PoseLog.h"
 #include "WorldProbe.h"
@@ -33,19 +34,6 @@ struct Run
 
 Run g_run;
 
-// Takes at most one window message, as the program's own loop does; false
-// once WM_QUIT has been taken.
-bool PumpOneMessage()
-{
-    MSG msg = {};
-    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return msg.message != WM_QUIT;
-}
-
 void End(int status)
 {
     if (!g_run.running)
@@ -68,7 +56,7 @@ bool Turn()
         compat::win32::AdvanceVirtualClock(g_run.ticksPerFrame);
         g_run.clock += g_run.ticksPerFrame;
     }
-    const bool messagesGoOn = PumpOneMessage();
+    const bool messagesGoOn = capture::PumpOneMessage();
     const bool worldGoesOn = AppFrame();
     if (g_run.settings.test)
     {

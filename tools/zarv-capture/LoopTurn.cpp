@@ -1,0 +1,19 @@
+#include "LoopTurn.h"
+
+#include <windows.h>
+
+namespace capture
+{
+
+bool PumpOneMessage()
+{
+    MSG msg = {};
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return msg.message != WM_QUIT;
+}
+
+} // namespace capture
