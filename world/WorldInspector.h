@@ -1,4 +1,4 @@
-// Read access to the world's private parts, for the programs that watch a
+// Read access to the world's private members, for the programs that watch a
 // running world from outside: the tests, and the capture tool that logs the
 // root's and the camera's poses. The world names this class its friend; the
 // program itself never uses it.
