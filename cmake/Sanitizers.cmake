@@ -6,7 +6,7 @@ if(ZARV_SANITIZE)
   # Every program built from here on keeps its libraries loaded (see the
   # file); the executable's dlclose must be the one libraries loaded later
   # call, so it is exported.
-  add_library(keep_libraries_loaded OBJECT ${CMAKE_SOURCE_DIR}/tests/support/keep_libraries_loaded.cpp)
+  add_library(keep_libraries_loaded OBJECT ${CMAKE_SOURCE_DIR}/tests/support/KeepLibrariesLoaded.cpp)
   link_libraries(keep_libraries_loaded)
   add_link_options(-Wl,--export-dynamic-symbol=dlclose)
 endif()

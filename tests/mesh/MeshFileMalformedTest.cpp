@@ -3,7 +3,7 @@
 // the object empty, and allocates nothing in proportion to what the file
 // claims.
 #include "MeshTestSupport.h"
-#include "allocation_counter.h"
+#include "AllocationCounter.h"
 
 #include "render/MeshFile.h"
 

@@ -2,7 +2,7 @@
 // operator new and every allocation of Bullet's is counted while the aircraft
 // scene is stepped, pushed, put back and read for 1000 frames.
 #include "PhysxTestSupport.h"
-#include "allocation_counter.h"
+#include "AllocationCounter.h"
 
 #include <LinearMath/btAlignedAllocator.h>
 #include <gtest/gtest.h>
