@@ -1,6 +1,6 @@
 #!/usr/bin/env node
 // Checks SDL2 for the web in Debian's Chromium, headless: loads the page of
-// tools/web-check/sdl_page.cpp, waits for it to draw, checks a background and
+// tools/web-check/SdlPage.cpp, waits for it to draw, checks a background and
 // a triangle pixel of a screenshot, sends real key events and checks that the
 // page printed the SDL scancodes they map to, and watches what SDL reports
 // when the page is left.
