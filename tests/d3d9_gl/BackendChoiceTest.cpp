@@ -1,5 +1,6 @@
 // Which backend a device gets: the display decides until SetBackend does.
 #include "GlTest.h"
+#include "ScopedVideoDriver.h"
 
 #include "opengl/gl_statistics.h"
 
@@ -53,13 +54,10 @@ TEST_F(BackendChoice, SetBackendOverridesTheDisplay)
 
 TEST_F(BackendChoice, SdlsDummyDriverGetsRecording)
 {
-    char* chosen = getenv("SDL_VIDEODRIVER");
-    const std::string previous = chosen != nullptr ? chosen : "";
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    const test::ScopedVideoDriver dummy("dummy");
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     EXPECT_EQ(compat::d3d9::CurrentBackend(), compat::d3d9::Backend::Recording);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    setenv("SDL_VIDEODRIVER", previous.c_str(), 1);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The real keyboard: SDL's key and focus events, taken by PeekMessageW,
 // reach GetDeviceState.
 #include "DinputTest.h"
+#include "ScopedVideoDriver.h"
 
 #include <SDL.h>
 
-#include <cstdlib>
-#include <string>
+#include <optional>
 
 namespace dinput_test
 {
@@ -120,24 +120,19 @@ class X11KeyboardTest : public PumpedKeyboardTest
 protected:
     void SetUp() override
     {
-        if (std::getenv("DISPLAY") == nullptr)
+        if (!test::HasXDisplay())
             GTEST_SKIP() << "no X display (DISPLAY is unset)";
-        const char* driver = std::getenv("SDL_VIDEODRIVER");
-        savedDriver = driver != nullptr ? driver : "";
-        setenv("SDL_VIDEODRIVER", "x11", 1);
+        driver.emplace("x11");
         PumpedKeyboardTest::SetUp();
     }
 
     void TearDown() override
     {
         PumpedKeyboardTest::TearDown();
-        if (savedDriver.empty())
-            unsetenv("SDL_VIDEODRIVER");
-        else
-            setenv("SDL_VIDEODRIVER", savedDriver.c_str(), 1);
+        driver.reset();
     }
 
-    std::string savedDriver;
+    std::optional<test::ScopedVideoDriver> driver;
 };
 
 TEST_F(X11KeyboardTest, EscapeReachesTheDeviceOnceTheWindowHasFocus)

@@ -1,10 +1,10 @@
 // A real X11 window (under Xvfb in the test script); skipped without DISPLAY.
+#include "ScopedVideoDriver.h"
 #include "Win32Test.h"
 
 #include <SDL.h>
 
-#include <cstdlib>
-#include <string>
+#include <optional>
 
 namespace win32_test
 {
@@ -16,24 +16,19 @@ class X11WindowTest : public Win32Test
 protected:
     void SetUp() override
     {
-        if (std::getenv("DISPLAY") == nullptr)
+        if (!test::HasXDisplay())
             GTEST_SKIP() << "no X display (DISPLAY is unset)";
-        const char* driver = std::getenv("SDL_VIDEODRIVER");
-        savedDriver = driver != nullptr ? driver : "";
-        setenv("SDL_VIDEODRIVER", "x11", 1);
+        driver.emplace("x11");
         Win32Test::SetUp();
     }
 
     void TearDown() override
     {
         Win32Test::TearDown();
-        if (savedDriver.empty())
-            unsetenv("SDL_VIDEODRIVER");
-        else
-            setenv("SDL_VIDEODRIVER", savedDriver.c_str(), 1);
+        driver.reset();
     }
 
-    std::string savedDriver;
+    std::optional<test::ScopedVideoDriver> driver;
 };
 
 // Pumps messages until the window has the focus or two seconds have passed.
