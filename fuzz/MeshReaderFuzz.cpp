@@ -2,7 +2,7 @@
 // hang, leak or allocate beyond what the bytes can hold; a refusal must name
 // the file in one line; and the result must be exactly the plain stdio
 // reading's. A disagreement aborts, so the fuzzer reports it as a crash.
-#include "MeshTestSupport.h"
+#include "MeshReadingDifference.h"
 #include "StdioMeshReader.h"
 
 #include "render/MeshFile.h"

@@ -2,7 +2,9 @@
 // corpus: both refuse the same files, and read the others field for field
 // and value for value alike.
 #include "MeshCorpus.h"
+#include "MeshReadingDifference.h"
 #include "MeshTestSupport.h"
+#include "StdioMeshReader.h"
 
 #include "render/MeshFile.h"
 

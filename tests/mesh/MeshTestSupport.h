@@ -1,15 +1,10 @@
 // Shared helpers of the mesh tests: a temporary folder for the files they
-// write, the canonical text of a mesh, and the comparison of the program's
-// reader with the plain stdio reading.
+// write, and the canonical text of a mesh.
 #pragma once
-
-#include "StdioMeshReader.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-class CMeshFile;
 
 // A fresh folder under the system's temporary folder, removed with
 // everything in it when the object goes.
@@ -37,10 +32,3 @@ std::string CanonicalText(const std::vector<float>& values, const std::vector<ui
 
 // A unit cube: 24 vertices (position, normal) and 36 indices.
 void MakeCube(std::vector<float>& values, std::vector<uint32_t>& indices);
-
-// Reads the file with the plain stdio reading; false when it is malformed.
-bool StdioReadFile(const std::string& path, StdioMesh& mesh);
-
-// The first field in which the two readings differ, or an empty string when
-// they agree field for field (floats compared bit for bit).
-std::string FirstDifference(const CMeshFile& meshFile, const StdioMesh& mesh);

@@ -1,6 +1,7 @@
 #include "StdioMeshReader.h"
 
 #include <cstring>
+#include <filesystem>
 
 namespace
 {
@@ -259,4 +260,21 @@ bool StdioReadMesh(FILE* stream, size_t fileSize, StdioMesh& mesh)
         return false;
     }
     return true;
+}
+
+bool StdioReadFile(const std::string& path, StdioMesh& mesh)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    FILE* stream = OpenTextFile(path.c_str());
+    if (!stream || error)
+    {
+        if (stream)
+            fclose(stream);
+        mesh = StdioMesh();
+        return false;
+    }
+    const bool read = StdioReadMesh(stream, static_cast<size_t>(size), mesh);
+    fclose(stream);
+    return read;
 }

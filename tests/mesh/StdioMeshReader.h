@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 struct StdioMesh
@@ -33,3 +34,7 @@ FILE* OpenTextFile(const char* path);
 // Reads the stream to its end into `mesh`; false when the file is malformed.
 // `fileSize` is the size of the file, the bound for the counts it claims.
 bool StdioReadMesh(FILE* stream, size_t fileSize, StdioMesh& mesh);
+
+// Reads the file with the plain stdio reading; false when it is malformed
+// or cannot be read.
+bool StdioReadFile(const std::string& path, StdioMesh& mesh);
