@@ -31,7 +31,7 @@ TEST(CapturePngFile, KeepsEveryPixelsColourRowByRowAndDropsAlpha)
     for (unsigned i = 0; i < pixels.size(); ++i)
         pixels[i] = (i % 2 ? 0x00000000u : 0xFF000000u) | (i * 11u) << 16 | (255 - i) << 8 | i * 3u;
     const std::string path = folder / "seven.png";
-    ASSERT_EQ(capture::WritePng(path, width, height, pixels), "");
+    ASSERT_EQ(png_file::WritePng(path, width, height, pixels), "");
 
     const capture_test::Picture picture = capture_test::ReadPng(path);
     ASSERT_EQ(picture.width, width);
@@ -53,14 +53,14 @@ TEST(CapturePngFile, RefusesAMissingFolderAndAnImageOfTheWrongSize)
     const std::vector<std::uint32_t> four(4, 0xFF102030u);
 
     const std::string missing = folder / "no/such/folder/a.png";
-    const std::string error = capture::WritePng(missing, 2, 2, four);
+    const std::string error = png_file::WritePng(missing, 2, 2, four);
     EXPECT_NE(error.find("cannot write " + missing + ": No such file or directory"),
               std::string::npos)
         << error;
 
-    EXPECT_NE(capture::WritePng(folder / "b.png", 3, 2, four).find("no image of 3x2"),
+    EXPECT_NE(png_file::WritePng(folder / "b.png", 3, 2, four).find("no image of 3x2"),
               std::string::npos);
-    EXPECT_NE(capture::WritePng(folder / "c.png", 0, 0, {}).find("no image of 0x0"),
+    EXPECT_NE(png_file::WritePng(folder / "c.png", 0, 0, {}).find("no image of 0x0"),
               std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder / "b.png"));
 }
@@ -77,11 +77,11 @@ TEST(CapturePngFile, ReportsAFileThatCannotGrow)
     std::string error;
     {
         capture_test::FileSizeLimit limit(4096);
-        error = capture::WritePng(path, 256, 256, pixels);
+        error = png_file::WritePng(path, 256, 256, pixels);
     }
     EXPECT_EQ(error, "cannot write " + path + ": File too large");
     // Without the limit the same image is written.
-    EXPECT_EQ(capture::WritePng(path, 256, 256, pixels), "");
+    EXPECT_EQ(png_file::WritePng(path, 256, 256, pixels), "");
     EXPECT_GT(std::filesystem::file_size(path), 4096u);
 }
 
@@ -89,7 +89,7 @@ TEST(CapturePoseLog, WritesTheHeaderAndOneLineABodyWithSixDecimals)
 {
     ScratchFolder folder;
     const std::string path = folder / "poses.csv";
-    capture::PoseLog log;
+    host::PoseLog log;
     ASSERT_EQ(log.Open(path), "");
     log.Write(0, 1.0 / 60.0, "fuselage", {0.1, 1.2345678, -5.5, 0.0, 0.7071068, 0.0, 0.7071068});
     // Values that round to zero never print a minus sign.
@@ -105,7 +105,7 @@ TEST(CapturePoseLog, WritesTheHeaderAndOneLineABodyWithSixDecimals)
 TEST(CapturePoseLog, ReportsFilesItCannotOpenOrFill)
 {
     ScratchFolder folder;
-    capture::PoseLog missing;
+    host::PoseLog missing;
     const std::string path = folder / "none/poses.csv";
     EXPECT_EQ(missing.Open(path), "cannot write " + path + ": No such file or directory");
     EXPECT_FALSE(missing.IsOpen());
@@ -114,7 +114,7 @@ TEST(CapturePoseLog, ReportsFilesItCannotOpenOrFill)
     // The lines that do not fit are noticed when the file is closed.
     const std::string big = folder / "big.csv";
     capture_test::FileSizeLimit limit(4096);
-    capture::PoseLog full;
+    host::PoseLog full;
     ASSERT_EQ(full.Open(big), "");
     for (long frame = 0; frame < 1000; ++frame)
         full.Write(frame, 0.0, "root", {});

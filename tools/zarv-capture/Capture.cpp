@@ -37,11 +37,11 @@ std::string SaveShot(const std::string& path)
     compat::d3d9::Image image;
     if (FAILED(compat::d3d9::ReadPresentedImage(CGraphics::GetDevice(), image)))
         return "cannot read the presented image for " + path;
-    return WritePng(path, image.width, image.height, image.pixels);
+    return png_file::WritePng(path, image.width, image.height, image.pixels);
 }
 
 // The frame loop proper, once start-up has succeeded. Returns the status.
-int RunFrames(const Options& options, PoseLog& poses)
+int RunFrames(const Options& options, host::PoseLog& poses)
 {
     const KeyScript keys(options.holds);
     const long long ticksPerFrame = std::llround(options.dt * double(kTicksPerSecond));
@@ -52,12 +52,12 @@ int RunFrames(const Options& options, PoseLog& poses)
         keys.Apply(frame);
         compat::win32::AdvanceVirtualClock(ticksPerFrame);
         clock += ticksPerFrame;
-        const bool messagesGoOn = PumpOneMessage();
+        const bool messagesGoOn = host::PumpOneMessage();
         const bool worldGoesOn = AppFrame();
         lastFrame = frame;
 
         const double time = double(clock) / double(kTicksPerSecond);
-        for (const BodyPose& body : ReadPoses(*g_world))
+        for (const host::BodyPose& body : host::ReadPoses(*g_world))
             poses.Write(frame, time, body.body, body.pose);
         for (const Shot& shot : options.shots)
             if (shot.frame == frame)
@@ -85,7 +85,7 @@ int RunFrames(const Options& options, PoseLog& poses)
 
 int RunCapture(const Options& options)
 {
-    PoseLog poses;
+    host::PoseLog poses;
     if (!options.posesPath.empty())
         if (std::string error = poses.Open(options.posesPath); !error.empty())
         {

@@ -29,7 +29,7 @@ struct Run
     long frame = 0; // frames run so far
     long long clock = 0;
     bool running = false;
-    capture::PoseLog poses;
+    host::PoseLog poses;
 };
 
 Run g_run;
@@ -56,12 +56,12 @@ bool Turn()
         compat::win32::AdvanceVirtualClock(g_run.ticksPerFrame);
         g_run.clock += g_run.ticksPerFrame;
     }
-    const bool messagesGoOn = capture::PumpOneMessage();
+    const bool messagesGoOn = host::PumpOneMessage();
     const bool worldGoesOn = AppFrame();
     if (g_run.settings.test)
     {
         const double time = double(g_run.clock) / double(kTicksPerSecond);
-        for (const capture::BodyPose& body : capture::ReadPoses(*g_world))
+        for (const host::BodyPose& body : host::ReadPoses(*g_world))
             g_run.poses.Write(g_run.frame, time, body.body, body.pose);
         std::fflush(stdout);
     }

@@ -5,10 +5,11 @@
 // front, the side and above as front.png, side.png and above.png.
 // Exit status 0 when all three were written; otherwise a one-line reason on
 // stderr and status 1.
+#include "PngFile.h"
+
 #include "platform/Graphics.h"
 #include "platform/Window.h"
 #include "render/Mesh.h"
-#include "picture/PngFile.h"
 
 #include <compat/d3d9.h>
 #include <compat/win32.h>
@@ -182,7 +183,9 @@ int main(int argc, char** argv)
         if (FAILED(compat::d3d9::ReadPresentedImage(device, image)))
             return Fail("cannot read back the presented image");
         const std::string path = (output / view.file).string();
-        if (const std::string failure = yak52::WritePng(image, path); !failure.empty())
+        if (const std::string failure =
+                png_file::WritePng(path, image.width, image.height, image.pixels);
+            !failure.empty())
             return Fail(failure);
         std::printf("%s\n", path.c_str());
     }

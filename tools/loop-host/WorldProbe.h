@@ -1,4 +1,4 @@
-// Reads the poses the capture records from the running program: the four
+// Reads the poses the poses CSV records from the running program: the four
 // physics bodies, and the world poses of the part tree's root and of the
 // active camera viewpoint.
 #pragma once
@@ -10,7 +10,7 @@
 
 class CWorld;
 
-namespace capture
+namespace host
 {
 
 struct BodyPose
@@ -23,4 +23,4 @@ struct BodyPose
 inline constexpr std::size_t kRecordedBodies = 6;
 std::array<BodyPose, kRecordedBodies> ReadPoses(const CWorld& world);
 
-} // namespace capture
+} // namespace host

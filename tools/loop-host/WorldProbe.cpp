@@ -4,7 +4,7 @@
 #include "world/WorldInspector.h"
 #include "world/WorldGlobals.h"
 
-namespace capture
+namespace host
 {
 namespace
 {
@@ -37,4 +37,4 @@ std::array<BodyPose, kRecordedBodies> ReadPoses(const CWorld& world)
     }};
 }
 
-} // namespace capture
+} // namespace host

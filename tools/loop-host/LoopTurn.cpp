@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace capture
+namespace host
 {
 
 bool PumpOneMessage()
@@ -16,4 +16,4 @@ bool PumpOneMessage()
     return msg.message != WM_QUIT;
 }
 
-} // namespace capture
+} // namespace host

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-namespace capture
+namespace png_file
 {
 
 // Writes width × height pixels, top row first, each 0xAARRGGBB (alpha is
@@ -13,4 +13,4 @@ namespace capture
 std::string WritePng(const std::string& path, unsigned width, unsigned height,
                      std::span<const std::uint32_t> pixels);
 
-} // namespace capture
+} // namespace png_file

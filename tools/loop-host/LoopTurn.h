@@ -3,11 +3,11 @@
 // message, as the program's own loop takes.
 #pragma once
 
-namespace capture
+namespace host
 {
 
 // Takes and dispatches at most one window message; false once WM_QUIT has
 // been taken.
 bool PumpOneMessage();
 
-} // namespace capture
+} // namespace host

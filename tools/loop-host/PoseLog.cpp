@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace capture
+namespace host
 {
 namespace
 {
@@ -50,4 +50,4 @@ std::string PoseLog::Close()
     return "cannot write " + m_path + ": " + std::strerror(flushError ? flushError : errno);
 }
 
-} // namespace capture
+} // namespace host

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-namespace capture
+namespace png_file
 {
 
 std::string WritePng(const std::string& path, unsigned width, unsigned height,
@@ -42,4 +42,4 @@ std::string WritePng(const std::string& path, unsigned width, unsigned height,
     return {};
 }
 
-} // namespace capture
+} // namespace png_file

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace capture
+namespace host
 {
 
 struct Pose
@@ -40,4 +40,4 @@ private:
     std::string m_path;
 };
 
-} // namespace capture
+} // namespace host
