@@ -5,6 +5,7 @@
 #include "scene/PoseNode.h"
 #include "world/ControlChannel.h"
 #include "world/Engine.h"
+#include "world/MeshTable.h"
 #include "world/Physics.h"
 #include "world/Suspension.h"
 #include "world/WorldGlobals.h"
@@ -147,32 +148,10 @@ bool CWorld::LoadMeshes()
     m_mainStrutMesh = new CMesh();
     m_frontStrutMesh = new CMesh();
 
-    struct MeshFile
-    {
-        CMesh* mesh;
-        const char* path;
-    };
-    const MeshFile files[] = {
-        {m_frontStrutMesh, "..\\art\\3d\\yak_52\\i_stokF.txt"},
-        {m_mainStrutMesh, "..\\art\\3d\\yak_52\\i_lstok.txt"},
-        {m_rightBrakeFlapMesh, "..\\art\\3d\\yak_52\\i_brakeflapr.txt"},
-        {m_leftBrakeFlapMesh, "..\\art\\3d\\yak_52\\i_brakeflapl.txt"},
-        {m_canopyFrameMesh, "..\\art\\3d\\yak_52\\i_pereplet.txt"},
-        {m_canopyGlassMesh, "..\\art\\3d\\yak_52\\i_glass.txt"},
-        {m_fuselageMesh, "..\\art\\3d\\yak_52\\i_fuselag.txt"},
-        {m_leftAileronMesh, "..\\art\\3d\\yak_52\\i_eleron_l.txt"},
-        {m_rightAileronMesh, "..\\art\\3d\\yak_52\\i_eleron_r.txt"},
-        {m_elevatorMesh, "..\\art\\3d\\yak_52\\i_elevator.txt"},
-        {m_propellerMesh, "..\\art\\3d\\yak_52\\i_propeller.txt"},
-        {m_rudderMesh, "..\\art\\3d\\yak_52\\i_vrudder.txt"},
-        {m_frontWheelMesh, "..\\art\\3d\\yak_52\\i_Wheel_front.txt"},
-        {m_rightWheelMesh, "..\\art\\3d\\yak_52\\i_Wheel_right.txt"},
-        {m_leftWheelMesh, "..\\art\\3d\\yak_52\\i_Wheel_left.txt"},
-    };
-    for (const MeshFile& file : files)
-        if (!file.mesh->Load(file.path))
+    for (const MeshTableEntry& file : s_meshTable)
+        if (!(this->*file.mesh)->Load(file.path))
         {
-            std::fprintf(stderr, "%s\n", file.mesh->GetError());
+            std::fprintf(stderr, "%s\n", (this->*file.mesh)->GetError());
             return false;
         }
     return true;

@@ -11,6 +11,7 @@ class CGraphics;
 class CKeyboard;
 class CMesh;
 class CPoseNode;
+struct MeshTableEntry;
 
 class CWorld
 {
@@ -30,6 +31,10 @@ public:
     // Draws the fuselage, wheels and struts at their simulated poses, seen
     // from the active camera viewpoint.
     void Render(CGraphics* graphics);
+
+    // The fifteen mesh files in load order, each with the member its mesh
+    // goes into (world/MeshTable.h).
+    static const MeshTableEntry s_meshTable[15];
 
 private:
     bool LoadMeshes();

@@ -1,9 +1,11 @@
 // Read access to the world's private members, for the programs that watch a
-// running world from outside: the tests, and the capture tool that logs the
-// root's and the camera's poses. The world names this class its friend; the
-// program itself never uses it.
+// world from outside: the tests, the capture tool that logs the root's and
+// the camera's poses, and the art renderer that draws the world's meshes.
+// The world names this class its friend; the program itself never uses it.
 #pragma once
 
+#include "scene/PoseNode.h"
+#include "world/MeshTable.h"
 #include "world/World.h"
 
 #include <array>
@@ -34,12 +36,10 @@ public:
     // The fifteen meshes in load order.
     std::array<CMesh*, 15> Meshes() const
     {
-        return {
-            m_world.m_frontStrutMesh,    m_world.m_mainStrutMesh,   m_world.m_rightBrakeFlapMesh,
-            m_world.m_leftBrakeFlapMesh, m_world.m_canopyFrameMesh, m_world.m_canopyGlassMesh,
-            m_world.m_fuselageMesh,      m_world.m_leftAileronMesh, m_world.m_rightAileronMesh,
-            m_world.m_elevatorMesh,      m_world.m_propellerMesh,   m_world.m_rudderMesh,
-            m_world.m_frontWheelMesh,    m_world.m_rightWheelMesh,  m_world.m_leftWheelMesh};
+        std::array<CMesh*, 15> meshes;
+        for (std::size_t i = 0; i < meshes.size(); ++i)
+            meshes[i] = m_world.*CWorld::s_meshTable[i].mesh;
+        return meshes;
     }
     CMesh* FuselageMesh() const { return m_world.m_fuselageMesh; }
     CMesh* FrontWheelMesh() const { return m_world.m_frontWheelMesh; }

@@ -1,6 +1,7 @@
 #include "ArtMesh.h"
 
 #include "render/MeshFile.h"
+#include "world/MeshTable.h"
 
 #include <gtest/gtest.h>
 
@@ -112,12 +113,13 @@ std::string ArtFolder()
 
 const std::vector<std::string>& ArtFileNames()
 {
-    static const std::vector<std::string> names{
-        "i_stokF.txt",       "i_lstok.txt",       "i_brakeflapr.txt", "i_brakeflapl.txt",
-        "i_pereplet.txt",    "i_glass.txt",       "i_fuselag.txt",    "i_eleron_l.txt",
-        "i_eleron_r.txt",    "i_elevator.txt",    "i_propeller.txt",  "i_vrudder.txt",
-        "i_Wheel_front.txt", "i_Wheel_right.txt", "i_Wheel_left.txt",
-    };
+    static const std::vector<std::string> names = []
+    {
+        std::vector<std::string> names;
+        for (const MeshTableEntry& entry : CWorld::s_meshTable)
+            names.push_back(GetMeshFileName(entry));
+        return names;
+    }();
     return names;
 }
 

@@ -51,7 +51,7 @@ struct ArtMesh
 
 // Folder of the committed mesh files.
 std::string ArtFolder();
-// The fifteen file names the program loads.
+// The fifteen file names the program loads, in the world's mesh table.
 const std::vector<std::string>& ArtFileNames();
 
 // Reads `folder/name` with the program's reader; fails the calling test

@@ -3,19 +3,13 @@
 #include "platform/Graphics.h"
 #include "platform/Window.h"
 #include "render/MeshFile.h"
+#include "world/MeshTable.h"
 #include "world/WorldGlobals.h"
 
 #include <compat/dinput.h>
 #include <compat/win32.h>
 
 #include <unistd.h>
-
-const char* const kMeshFileNames[15] = {
-    "i_stokF.txt",       "i_lstok.txt",       "i_brakeflapr.txt", "i_brakeflapl.txt",
-    "i_pereplet.txt",    "i_glass.txt",       "i_fuselag.txt",    "i_eleron_l.txt",
-    "i_eleron_r.txt",    "i_elevator.txt",    "i_propeller.txt",  "i_vrudder.txt",
-    "i_Wheel_front.txt", "i_Wheel_right.txt", "i_Wheel_left.txt",
-};
 
 void WorldTest::SetUp()
 {
@@ -78,10 +72,11 @@ void WorldTest::WriteArt(const std::string& missing)
     format.normal = 1;
     CMeshFile file;
     file.SetVertices(format, values.data(), 12);
-    for (const char* name : kMeshFileNames)
-        if (missing != name)
+    for (const MeshTableEntry& entry : CWorld::s_meshTable)
+        if (missing != GetMeshFileName(entry))
         {
-            const std::string path = (m_root / "art" / "3d" / "yak_52" / name).string();
+            const std::string path =
+                (m_root / "art" / "3d" / "yak_52" / GetMeshFileName(entry)).string();
             SaveMeshFile(&file, path.c_str(), 1.0f, 1.0f, 1.0f);
         }
 }

@@ -17,9 +17,6 @@
 class CWindow;
 class CGraphics;
 
-// The fifteen mesh file names the world loads, in load order.
-extern const char* const kMeshFileNames[15];
-
 class WorldTest : public ::testing::Test
 {
 protected:

@@ -3,6 +3,7 @@
 
 #include "render/Mesh.h"
 #include "scene/PoseNode.h"
+#include "world/MeshTable.h"
 #include "world/WorldGlobals.h"
 
 #include <compat/physx.h>
@@ -80,7 +81,7 @@ TEST_F(WorldTest, MissingLastMeshFailsAfterEveryOtherMeshLoaded)
     const std::string err = testing::internal::GetCapturedStderr();
     const auto meshes = Inspect().Meshes();
     for (size_t i = 0; i + 1 < meshes.size(); ++i)
-        EXPECT_NE(meshes[i]->GetVertexBuffer(), nullptr) << kMeshFileNames[i];
+        EXPECT_NE(meshes[i]->GetVertexBuffer(), nullptr) << GetMeshFileName(CWorld::s_meshTable[i]);
     EXPECT_EQ(meshes.back()->GetVertexBuffer(), nullptr);
     EXPECT_NE(err.find("i_Wheel_left.txt"), std::string::npos) << err;
 }

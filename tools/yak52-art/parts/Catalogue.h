@@ -1,4 +1,5 @@
-// The fifteen mesh files the program loads, by file name, with the builder of each.
+// The fifteen mesh files the program loads, each with its builder; the file
+// names are those of the world's mesh table (world/MeshTable.h).
 #pragma once
 
 #include "geometry/TriangleList.h"
@@ -16,6 +17,7 @@ struct PartFile
     std::function<TriangleList()> build;
 };
 
+// In the table's order.
 const std::vector<PartFile>& Catalogue();
 
 } // namespace yak52

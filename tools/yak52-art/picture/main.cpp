@@ -10,6 +10,8 @@
 #include "platform/Graphics.h"
 #include "platform/Window.h"
 #include "render/Mesh.h"
+#include "world/MeshTable.h"
+#include "world/WorldInspector.h"
 
 #include <compat/d3d9.h>
 #include <compat/win32.h>
@@ -82,21 +84,18 @@ void SetUpDevice(IDirect3DDevice9* device)
     device->SetRenderState(D3DRS_AMBIENT, 0xFF7F7F7F);
 }
 
-struct Meshes
+// The world's meshes as the program loads them, but from `folder`: each file
+// of the world's mesh table into the member the table names. The world holds
+// nothing else and is never started; it deletes the meshes when it goes.
+std::string LoadMeshes(CWorld& world, const std::string& folder)
 {
-    CMesh fuselage, frontWheel, leftWheel, rightWheel, frontStrut, mainStrut;
-};
-
-std::string LoadMeshes(Meshes& meshes, const std::string& folder)
-{
-    const std::pair<CMesh*, const char*> files[] = {
-        {&meshes.frontStrut, "i_stokF.txt"},       {&meshes.mainStrut, "i_lstok.txt"},
-        {&meshes.fuselage, "i_fuselag.txt"},       {&meshes.frontWheel, "i_Wheel_front.txt"},
-        {&meshes.rightWheel, "i_Wheel_right.txt"}, {&meshes.leftWheel, "i_Wheel_left.txt"},
-    };
-    for (const auto& [mesh, name] : files)
-        if (!mesh->Load((folder + "/" + name).c_str()))
+    for (const MeshTableEntry& entry : CWorld::s_meshTable)
+    {
+        CMesh*& mesh = world.*entry.mesh;
+        mesh = new CMesh();
+        if (!mesh->Load((folder + "/" + GetMeshFileName(entry)).c_str()))
             return mesh->GetError();
+    }
     return {};
 }
 
@@ -112,7 +111,8 @@ void DrawAt(IDirect3DDevice9* device, CMesh& mesh, const D3DXVECTOR3& position,
 
 // One frame as the program draws its aircraft at rest: the same order,
 // materials and states.
-void DrawFrame(IDirect3DDevice9* device, Meshes& meshes, const View& view, HWND window)
+void DrawFrame(IDirect3DDevice9* device, const CWorldInspector& meshes, const View& view,
+               HWND window)
 {
     D3DMATERIAL9 white = {}, red = {};
     white.Diffuse.r = white.Diffuse.g = white.Diffuse.b = 1.0f;
@@ -127,13 +127,13 @@ void DrawFrame(IDirect3DDevice9* device, Meshes& meshes, const View& view, HWND 
     device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
     device->SetRenderState(D3DRS_LIGHTING, TRUE);
     device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
-    DrawAt(device, meshes.fuselage, kFuselage, white);
-    DrawAt(device, meshes.frontWheel, kFrontWheel, red);
-    DrawAt(device, meshes.frontStrut, kFrontWheel + kFrontStrutOffset, white);
-    DrawAt(device, meshes.mainStrut, kLeftWheel + kLeftStrutOffset, white);
-    DrawAt(device, meshes.mainStrut, kRightWheel + kRightStrutOffset, white);
-    DrawAt(device, meshes.leftWheel, kLeftWheel, white);
-    DrawAt(device, meshes.rightWheel, kRightWheel, white);
+    DrawAt(device, *meshes.FuselageMesh(), kFuselage, white);
+    DrawAt(device, *meshes.FrontWheelMesh(), kFrontWheel, red);
+    DrawAt(device, *meshes.FrontStrutMesh(), kFrontWheel + kFrontStrutOffset, white);
+    DrawAt(device, *meshes.MainStrutMesh(), kLeftWheel + kLeftStrutOffset, white);
+    DrawAt(device, *meshes.MainStrutMesh(), kRightWheel + kRightStrutOffset, white);
+    DrawAt(device, *meshes.LeftWheelMesh(), kLeftWheel, white);
+    DrawAt(device, *meshes.RightWheelMesh(), kRightWheel, white);
     device->EndScene();
     device->Present(nullptr, nullptr, window, nullptr);
 }
@@ -172,13 +172,14 @@ int main(int argc, char** argv)
     IDirect3DDevice9* device = CGraphics::GetDevice();
     SetUpDevice(device);
 
-    auto meshes = std::make_unique<Meshes>();
-    if (const std::string failure = LoadMeshes(*meshes, artFolder); !failure.empty())
+    auto world = std::make_unique<CWorld>();
+    if (const std::string failure = LoadMeshes(*world, artFolder); !failure.empty())
         return Fail(failure);
+    const CWorldInspector meshes(*world);
 
     for (const View& view : kViews)
     {
-        DrawFrame(device, *meshes, view, window.GetHandle());
+        DrawFrame(device, meshes, view, window.GetHandle());
         compat::d3d9::Image image;
         if (FAILED(compat::d3d9::ReadPresentedImage(device, image)))
             return Fail("cannot read back the presented image");
