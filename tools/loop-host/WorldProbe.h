@@ -1,6 +1,6 @@
-// Reads the poses the poses CSV records from the running program: the four
-// physics bodies, and the world poses of the part tree's root and of the
-// active camera viewpoint.
+// Reads from the running program the poses that go into the poses CSV
+// (PoseLog.h): the four physics bodies, and the world poses of the part
+// tree's root and of the active camera viewpoint.
 #pragma once
 
 #include "PoseLog.h"
