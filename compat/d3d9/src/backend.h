@@ -26,7 +26,9 @@
 //
 // Every call made on the device is also offered to Record() when Records()
 // is true, after the front has done it, with its result; a drawing backend
-// leaves both at their defaults.
+// leaves both at their defaults. While call times are measured with waiting
+// (compat::d3d9::MeasureCallTimes), the front calls WaitForGpu after each
+// timed call.
 #pragma once
 
 #include "buffer_storage.h"
@@ -120,6 +122,10 @@ public:
     virtual std::unique_ptr<FontBackend> CreateFont(const FontDesc& desc, std::string& whyNot) = 0;
 
     virtual HRESULT ReadPresentedImage(Image& image) = 0;
+
+    // Returns once the work handed over so far is done, for timing it (see
+    // MeasureCallTimes); a backend that draws nothing has nothing to wait for.
+    virtual void WaitForGpu() {}
 };
 
 // The backend of a new device, or null with `whyNot` set when that backend

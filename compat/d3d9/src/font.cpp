@@ -1,5 +1,6 @@
 #include "font.h"
 
+#include "call_times.h"
 #include "device.h"
 #include "errors.h"
 
@@ -68,6 +69,7 @@ void Font::Traced(std::string_view method, ULONG references)
 INT Font::DrawTextA(ID3DXSprite* pSprite, LPCSTR pString, INT Count, LPRECT pRect, DWORD Format,
                     D3DCOLOR Color)
 {
+    const TimedCall timed(&CallTimes::text, &device_.Backend());
     std::string_view text;
     if (pString != nullptr && Count >= 0)
         text = std::string_view(pString, strnlen(pString, static_cast<std::size_t>(Count)));
@@ -120,9 +122,10 @@ HRESULT WINAPI D3DXCreateFontW(IDirect3DDevice9* pDevice, INT Height, UINT Width
                                ID3DXFont** ppFont)
 {
     using namespace compat::d3d9;
+    auto* device = dynamic_cast<Device*>(pDevice);
+    const TimedCall timed(&CallTimes::fonts, device != nullptr ? &device->Backend() : nullptr);
     if (ppFont != nullptr)
         *ppFont = nullptr;
-    auto* device = dynamic_cast<Device*>(pDevice);
     if (device == nullptr)
         return Fail(D3DERR_INVALIDCALL, "D3DXCreateFontW: %s",
                     pDevice == nullptr ? "pDevice is null" : "pDevice is not a device of ours");

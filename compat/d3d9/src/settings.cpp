@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "call_log.h"
+#include "call_times.h"
 #include "errors.h"
 
 #include <SDL.h>
@@ -90,6 +91,7 @@ void ResetForTests()
     backendChosen = false;
     ResetRecordLimit();
     ClearLastError();
+    MeasureCallTimes(false);
 }
 
 } // namespace compat::d3d9

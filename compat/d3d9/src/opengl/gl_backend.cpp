@@ -344,6 +344,12 @@ HRESULT GlBackend::ReadPresentedImage(Image& image)
     return D3D_OK;
 }
 
+void GlBackend::WaitForGpu()
+{
+    if (context_->MakeCurrent())
+        Gl().Finish();
+}
+
 bool StatisticsOf(IDirect3DDevice9* device, GlStatistics& out)
 {
     auto* ours = dynamic_cast<Device*>(device);

@@ -38,6 +38,7 @@ public:
     void UpdateBuffer(BufferStorage& storage, UINT offset, UINT size) override;
     std::unique_ptr<FontBackend> CreateFont(const FontDesc& desc, std::string& whyNot) override;
     HRESULT ReadPresentedImage(Image& image) override;
+    void WaitForGpu() override;
 
     // For the buffers and fonts of the device. MakeCurrent is false once the
     // window is gone; nothing may touch OpenGL then.

@@ -49,6 +49,7 @@ namespace compat::d3d9::opengl
     X(PFNGLDRAWELEMENTSPROC, DrawElements)                                                         \
     X(PFNGLENABLEPROC, Enable)                                                                     \
     X(PFNGLENABLEVERTEXATTRIBARRAYPROC, EnableVertexAttribArray)                                   \
+    X(PFNGLFINISHPROC, Finish)                                                                     \
     X(PFNGLFRAMEBUFFERRENDERBUFFERPROC, FramebufferRenderbuffer)                                   \
     X(PFNGLFRONTFACEPROC, FrontFace)                                                               \
     X(PFNGLGENBUFFERSPROC, GenBuffers)                                                             \
