@@ -1,5 +1,6 @@
 #include "sdk.h"
 
+#include "call_times.h"
 #include "errors.h"
 #include "material.h"
 #include "scene.h"
@@ -97,6 +98,7 @@ NxReal Sdk::getParameter(NxParameter paramEnum) const
 
 NxScene* Sdk::createScene(const NxSceneDesc& sceneDesc)
 {
+    const TimedCall timed(&CallTimes::creation);
     if (const std::string problem = ProblemWith(sceneDesc); !problem.empty())
     {
         ReportError("NxPhysicsSDK::createScene: %s", problem.c_str());
@@ -151,6 +153,7 @@ NxPhysicsSDK* NxCreatePhysicsSDK(NxU32 sdkVersion, NxUserAllocator* allocator,
                                  NxSDKCreateError* errorCode)
 {
     using namespace compat::physx;
+    const TimedCall timed(&CallTimes::creation);
     ++createCalls;
     NxSDKCreateError error = NXCE_NO_ERROR;
     if (!runtimeAvailable)

@@ -1,6 +1,7 @@
 // Controls and queries of the physics stand-in that the SDK itself does not
-// have, for tests: a machine without the physics runtime, step counts, contact
-// points, and the last error line written.
+// have, for tests and benchmarks: a machine without the physics runtime, step
+// counts, contact points, the last error line written, and the time spent
+// inside the SDK's calls.
 #pragma once
 
 #include <NxPhysics.h>
@@ -31,5 +32,22 @@ int ContactPointCount(const NxScene& scene, const NxActor& a, const NxActor& b);
 // The last error line written on stderr since ClearLastError (empty if none).
 std::string LastError();
 void ClearLastError();
+
+// Milliseconds spent inside the SDK's calls, by kind, from each call's entry
+// to its return: for benchmarks that split the program's frame or start-up.
+// The other calls (poses, forces, flags, descriptors) are not timed.
+struct CallTimes
+{
+    double creation =
+        0;           // NxCreatePhysicsSDK, createScene, createMaterial, createActor, createJoint
+    double step = 0; // simulate and fetchResults: the scene's steps
+};
+
+// Starts totalling from zero, or stops. While off, a call pays one test of a
+// flag; measuring never allocates.
+void MeasureCallTimes(bool on);
+// The totals since measuring started or since the last take, which starts
+// them again from zero.
+CallTimes TakeCallTimes();
 
 } // namespace compat::physx
