@@ -1,3 +1,4 @@
+#include "call_times.h"
 #include "last_error.h"
 #include "message_pump.h"
 #include "message_queue.h"
@@ -22,6 +23,7 @@ void ResetForTests()
     ClearVirtualScreenSize();
     UseRealClock();
     ClearLastError();
+    MeasureCallTimes(false);
 }
 
 } // namespace compat::win32

@@ -1,7 +1,7 @@
 // Controls of the Win32 stand-in that Windows itself does not have: a virtual
 // primary screen and a virtual performance counter for tests and the capture
-// tool, the SDL window behind a handle for the other stand-ins, and a way to
-// play the window manager's part.
+// tool, the SDL window behind a handle for the other stand-ins, a way to
+// play the window manager's part, and the time spent making windows.
 #pragma once
 
 #include <windows.h>
@@ -44,8 +44,24 @@ std::span<const std::uint8_t> HeldKeys();
 // Queues WM_CLOSE for the window, as the window manager's close button does.
 void RequestClose(HWND window);
 
-// Destroys every window, unregisters every class, empties the message queue
-// and restores the real screen and clock: a fresh process, for tests.
+// Milliseconds spent inside the stand-in's calls, by kind, from each call's
+// entry to its return: for benchmarks that split the program's start-up.
+// The other calls are not timed.
+struct CallTimes
+{
+    double windows = 0; // CreateWindowExW, with the start of SDL video for the first window
+};
+
+// Starts totalling from zero, or stops. While off, a call pays one test of a
+// flag; measuring never allocates.
+void MeasureCallTimes(bool on);
+// The totals since measuring started or since the last take, which starts
+// them again from zero.
+CallTimes TakeCallTimes();
+
+// Destroys every window, unregisters every class, empties the message queue,
+// restores the real screen and clock, and stops measuring call times: a fresh
+// process, for tests.
 void ResetForTests();
 
 } // namespace compat::win32
