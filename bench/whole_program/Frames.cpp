@@ -1,15 +1,10 @@
 #include "Frames.h"
 
+#include "StandInTimes.h"
+
 #include "app/App.h"
-#include "app/FrameTimer.h"
-#include "platform/Graphics.h"
-#include "platform/TextFont.h"
-#include "platform/Window.h"
-#include "world/World.h"
 
 #include <compat/win32.h>
-
-#include <cstdio>
 
 namespace bench
 {
@@ -30,43 +25,27 @@ Summary MeasureFrames(int count)
 
 FrameSplit MeasureFrameSplit(int count)
 {
-    std::vector<double> update, drawing, present;
-    IDirect3DDevice9* device = CGraphics::GetDevice();
+    const auto size = static_cast<std::size_t>(count);
+    std::vector<double> frames, physics, drawing, present, rest;
+    for (std::vector<double>* list : {&frames, &physics, &drawing, &present, &rest})
+        list->reserve(size);
+    MeasureStandIns(true);
     for (int frame = 0; frame < count; ++frame)
     {
         compat::win32::AdvanceVirtualClock(kFrameTicks);
-        // The calls of AppFrame (app/App.cpp), in its order.
-        auto start = Clock::now();
-        g_frameTimer->Update(false);
-        g_world->Update(g_frameTimer->GetElapsed());
-        update.push_back(MillisecondsSince(start));
-
-        start = Clock::now();
-        device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0xFF9B9BFF,
-                      1.0f, 0);
-        device->BeginScene();
-        char text[200];
-        std::snprintf(text, sizeof(text), "%s",
-                      "Camera:\n choose - F1, F2, F3\n Up/Dw - S, X\n Left/Right - Z, C\n Roll - "
-                      "A, D");
-        g_textFont->Draw(text, 0, 0, 600, 400, 0xFF00FFFF);
-        std::snprintf(text, sizeof(text), "%s", "Exit - 'ESC'\nReset - 'R'\nPush - 'P'");
-        g_textFont->Draw(text, 100, 0, 600, 200, 0xFFFF0000);
-        device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-        device->SetRenderState(D3DRS_LIGHTING, TRUE);
-        device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
-        g_world->Render(g_graphics);
-        device->SetRenderState(D3DRS_LIGHTING, FALSE);
-        device->SetRenderState(D3DRS_FILLMODE, D3DFILL_WIREFRAME);
-        device->SetTexture(0, nullptr);
-        device->EndScene();
-        drawing.push_back(MillisecondsSince(start));
-
-        start = Clock::now();
-        device->Present(nullptr, nullptr, g_window->GetHandle(), nullptr);
-        present.push_back(MillisecondsSince(start));
+        const auto start = Clock::now();
+        AppFrame();
+        const double whole = MillisecondsSince(start);
+        const StandInTimes inside = TakeStandInTimes();
+        frames.push_back(whole);
+        physics.push_back(inside.physx.step);
+        drawing.push_back(inside.DrawingCalls().Total());
+        present.push_back(inside.d3d9.present.Total());
+        rest.push_back(whole - physics.back() - drawing.back() - present.back());
     }
-    return {Summarise(update), Summarise(drawing), Summarise(present)};
+    MeasureStandIns(false);
+    return {Summarise(frames), Summarise(physics), Summarise(drawing), Summarise(present),
+            Summarise(rest)};
 }
 
 } // namespace bench

@@ -1,5 +1,5 @@
-// Frames: the program's real AppFrame, and the same frame in its three
-// parts, each timed.
+// Frames: the program's real AppFrame, timed whole, and split by what the
+// stand-ins measured inside their own calls.
 #pragma once
 
 #include "Measure.h"
@@ -12,13 +12,16 @@ Summary MeasureFrames(int count);
 
 struct FrameSplit
 {
-    Summary update;  // CWorld::Update: keys, controls, flight, camera, physics step
-    Summary drawing; // Clear, BeginScene, the help texts, the world's draws, EndScene
+    Summary frame;   // the whole AppFrame, measured
+    Summary physics; // the physics step: simulate and fetchResults
+    Summary drawing; // the drawing calls: Clear, the help texts, the world's draws
     Summary present; // Present
+    // The frame less the above: the program's own update (keys, controls,
+    // flight, camera) and drawing walk (poses, transforms, render states).
+    Summary rest;
 };
 
-// Runs `count` frames that make AppFrame's calls in AppFrame's order, timing
-// the update, the drawing calls and Present apart.
+// Runs `count` AppFrames as MeasureFrames does, with the stand-ins measuring.
 FrameSplit MeasureFrameSplit(int count);
 
 } // namespace bench

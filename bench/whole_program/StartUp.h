@@ -1,5 +1,5 @@
-// Start-up: the program's real AppInit with its first frame, and the same
-// objects created one by one with each step timed.
+// Start-up: the program's real AppInit with its first frame, AppInit split by
+// what the stand-ins measured inside their own calls.
 #pragma once
 
 namespace bench
@@ -12,22 +12,23 @@ struct StartUpTotal
     double firstFrame = 0; // the first AppFrame, which presents the first frame
 };
 
-// Runs AppInit and the first AppFrame; false if start-up failed.
-bool MeasureStartUp(StartUpTotal& total);
-
+// AppInit's time by where it went; the parts add up to AppInit.
 struct StartUpSplit
 {
-    double windowAndDevice = 0; // CWindow::Create and CGraphics::Create
-    double world = 0;           // CWorld::Init: physics, meshes, part tree, keyboard
-    double meshes = 0;          // loading the fifteen meshes again, on their own
-    double font = 0;            // CTextFont::Create
-    double Physics() const { return world - meshes; } // and the tiny rest of the world
+    double window = 0;      // CreateWindowExW, with the start of SDL video
+    double device = 0;      // the Direct3D object and device: the OpenGL context
+    double physics = 0;     // the physics SDK, scene, materials, actors and joints
+    double meshBuffers = 0; // the meshes' vertex and index buffers: made, filled, uploaded
+    double font = 0;        // D3DXCreateFontW
+    // The program's own work, which no stand-in sees: mostly reading and
+    // welding the fifteen mesh files, then the part tree, the keyboard, the
+    // transforms and lights.
+    double rest = 0;
 };
 
-// Creates the program's objects in AppInit's order, each timed, then loads
-// every mesh file again on its own to split the world's share. Meant for a
-// fresh process, so that the first window and device pay what they pay in
-// the program. Releases everything.
-bool MeasureStartUpSplit(StartUpSplit& split);
+// Runs AppInit and the first AppFrame with the stand-ins measuring; false if
+// start-up failed. Meant for a fresh process, so that the first window and
+// device pay what they pay in the program.
+bool MeasureStartUp(StartUpTotal& total, StartUpSplit& split);
 
 } // namespace bench

@@ -22,7 +22,6 @@ for driver in x11 offscreen; do
         return parts[int((n + 1) / 2)]
       }
       /^Start-up, process start/ { v["whole"] = v["whole"] " " $(NF - 1) }
-      /^AppInit.s objects one by one/ { v["objects"] = v["objects"] " " $(NF - 1) }
       /^  [A-Za-z]/ && / ms / {
         name = $0; sub(/^  /, "", name); sub(/ +[0-9.]+ ms.*$/, "", name)
         for (k = 1; k <= NF; k++) if ($(k + 1) == "ms") { v[name] = v[name] " " $k; break }
@@ -31,6 +30,5 @@ for driver in x11 offscreen; do
       END {
         printf "%s, medians of %d fresh processes: start to first presented frame %.1f ms\n", driver, runs, median(v["whole"])
         for (i = 1; i <= count; i++) printf "  %-36s %7.1f ms\n", names[i], median(v[names[i]])
-        printf "  %-36s %7.1f ms\n", "AppInit objects one by one (sum)", median(v["objects"])
       }'
 done
