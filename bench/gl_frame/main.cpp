@@ -6,7 +6,9 @@
 //   gl_frame_bench scene           a bare window: the seven meshes, one
 //                                  simple lit shader, swap (SceneFloor.h)
 //   gl_frame_bench program         the program's AppFrame on a 1920×1080
-//                                  screen, and where its time goes
+//                                  screen, and where its time goes, by
+//                                  what the stand-ins measure inside
+//                                  their own calls
 //
 // Every frame ends with glFinish, so that a time is that of drawing the
 // frame and not only of queuing it (on the offscreen driver a swap waits for
@@ -15,14 +17,11 @@
 #include "BareGl.h"
 #include "Measure.h"
 #include "SceneFloor.h"
+#include "StandInTimes.h"
 
 #include "app/App.h"
-#include "app/FrameTimer.h"
 #include "opengl/gl_statistics.h"
 #include "platform/Graphics.h"
-#include "platform/TextFont.h"
-#include "platform/Window.h"
-#include "world/World.h"
 
 #include <compat/d3d9.h>
 #include <compat/dinput.h>
@@ -42,6 +41,8 @@ namespace
 constexpr int kWidth = 1870;
 constexpr int kHeight = 1030;
 constexpr int kWarmUp = 30;
+// One 1/60 s frame on the virtual clock, of a million ticks a second.
+constexpr long long kFrameTicks = 1'000'000 / 60;
 
 // Waits until the current context has drawn everything asked of it.
 void Finish()
@@ -119,105 +120,75 @@ int Scene(int frames)
     return 0;
 }
 
-// The program's frame in pieces, in AppFrame's order (app/App.cpp).
-enum Piece
+// One real AppFrame with the stand-ins measuring, every timed call waited
+// for: where its time went. Present includes what it still had to draw and
+// copy; the rest is the program's own work: the update less the physics
+// step, the world's walk over its parts, the state calls.
+struct FrameParts
 {
-    kUpdate,
-    kClear,
-    kFirstText,
-    kSecondText,
-    kMeshes,
-    kPresent,
-    kPieces
+    double frame = 0;
+    double physics = 0;
+    double calls = 0;   // Clear, the help texts and the draws, until they return
+    double drawing = 0; // llvmpipe drawing what those calls queued
+    double present = 0;
+    double rest = 0;
+    bench::StandInTimes inside;
 };
-const char* const kPieceNames[kPieces] = {"update",      "clear",  "first text",
-                                          "second text", "meshes", "Present"};
 
-void RunPiece(Piece piece)
+FrameParts TimeFrameInParts()
 {
-    IDirect3DDevice9* device = CGraphics::GetDevice();
-    switch (piece)
-    {
-    case kUpdate:
-        g_frameTimer->Update(false);
-        g_world->Update(g_frameTimer->GetElapsed());
-        break;
-    case kClear:
-        device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0xFF9B9BFF,
-                      1.0f, 0);
-        device->BeginScene();
-        break;
-    case kFirstText:
-        g_textFont->Draw(
-            "Camera:\n choose - F1, F2, F3\n Up/Dw - S, X\n Left/Right - Z, C\n Roll - A, D", 0, 0,
-            600, 400, 0xFF00FFFF);
-        break;
-    case kSecondText:
-        g_textFont->Draw("Exit - 'ESC'\nReset - 'R'\nPush - 'P'", 100, 0, 600, 200, 0xFFFF0000);
-        break;
-    case kMeshes:
-        device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-        device->SetRenderState(D3DRS_LIGHTING, TRUE);
-        device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
-        g_world->Render(g_graphics);
-        device->SetRenderState(D3DRS_LIGHTING, FALSE);
-        device->SetRenderState(D3DRS_FILLMODE, D3DFILL_WIREFRAME);
-        device->SetTexture(0, nullptr);
-        device->EndScene();
-        break;
-    case kPresent:
-        device->Present(nullptr, nullptr, g_window->GetHandle(), nullptr);
-        break;
-    case kPieces:
-        break;
-    }
+    compat::win32::AdvanceVirtualClock(kFrameTicks);
+    const auto start = bench::Clock::now();
+    AppFrame();
+    FrameParts parts;
+    parts.frame = bench::MillisecondsSince(start);
+    parts.inside = bench::TakeStandInTimes();
+    parts.physics = parts.inside.physx.step;
+    parts.calls = parts.inside.DrawingCalls().call;
+    parts.drawing = parts.inside.DrawingCalls().gpu;
+    parts.present = parts.inside.d3d9.present.Total();
+    parts.rest = parts.frame - parts.physics - parts.calls - parts.drawing - parts.present;
+    return parts;
 }
 
-// Where the frame's time goes: the update, the drawing calls, llvmpipe
-// drawing what they queued, and Present (with what it still has to draw and
-// copy), medians over `frames`.
+// Where the frame's time goes, medians over `frames` frames.
 void ProgramSplit(int frames)
 {
-    std::vector<double> update, calls, drawing, present;
-    for (int frame = 0; frame < frames; ++frame)
+    std::vector<double> frame, physics, calls, drawing, present, rest;
+    for (std::vector<double>* list : {&frame, &physics, &calls, &drawing, &present, &rest})
+        list->reserve(static_cast<std::size_t>(frames));
+    bench::MeasureStandIns(true, true);
+    for (int i = 0; i < frames; ++i)
     {
-        compat::win32::AdvanceVirtualClock(1'000'000 / 60);
-        auto start = bench::Clock::now();
-        RunPiece(kUpdate);
-        update.push_back(bench::MillisecondsSince(start));
-        start = bench::Clock::now();
-        for (Piece piece : {kClear, kFirstText, kSecondText, kMeshes})
-            RunPiece(piece);
-        calls.push_back(bench::MillisecondsSince(start));
-        start = bench::Clock::now();
-        Finish();
-        drawing.push_back(bench::MillisecondsSince(start));
-        start = bench::Clock::now();
-        RunPiece(kPresent);
-        Finish();
-        present.push_back(bench::MillisecondsSince(start));
+        const FrameParts parts = TimeFrameInParts();
+        frame.push_back(parts.frame);
+        physics.push_back(parts.physics);
+        calls.push_back(parts.calls);
+        drawing.push_back(parts.drawing);
+        present.push_back(parts.present);
+        rest.push_back(parts.rest);
     }
-    std::printf("  split (medians): update %.2f, drawing calls %.2f, llvmpipe drawing them %.2f, "
-                "Present %.2f ms\n",
-                bench::Summarise(update).median, bench::Summarise(calls).median,
-                bench::Summarise(drawing).median, bench::Summarise(present).median);
+    bench::MeasureStandIns(false);
+    std::printf("  split (medians; the frame %.2f ms with each call waited for): physics step "
+                "%.2f, drawing calls %.2f, llvmpipe drawing them %.2f, Present %.2f, the rest "
+                "%.2f ms\n",
+                bench::Summarise(frame).median, bench::Summarise(physics).median,
+                bench::Summarise(calls).median, bench::Summarise(drawing).median,
+                bench::Summarise(present).median, bench::Summarise(rest).median);
 }
 
-// The first frame after start-up, piece by piece, each piece waited for: the
-// driver compiles what a kind of draw needs the first time it meets it.
+// The first frame after start-up, each call waited for: the driver compiles
+// what a kind of draw needs the first time it meets it.
 void FirstFrameSplit()
 {
-    compat::win32::AdvanceVirtualClock(1'000'000 / 60);
-    std::printf("  first frame:");
-    for (int piece = 0; piece < kPieces; ++piece)
-    {
-        const auto start = bench::Clock::now();
-        RunPiece(static_cast<Piece>(piece));
-        Finish();
-        std::printf("%s %s %.1f", piece ? "," : "", kPieceNames[piece],
-                    bench::MillisecondsSince(start));
-    }
-    std::printf(" ms\n");
+    bench::MeasureStandIns(true, true);
+    const FrameParts parts = TimeFrameInParts();
+    bench::MeasureStandIns(false);
+    const compat::d3d9::CallTimes& d3d9 = parts.inside.d3d9;
+    std::printf("  first frame %.1f ms: physics step %.1f, clear %.1f, texts %.1f, draws %.1f, "
+                "Present %.1f, the rest %.1f ms\n",
+                parts.frame, parts.physics, d3d9.clear.Total(), d3d9.text.Total(),
+                d3d9.draws.Total(), parts.present, parts.rest);
 }
 
 int Program(int frames)
@@ -251,14 +222,14 @@ int Program(int frames)
     // picture the floors draw.
     for (int i = 0; i < 300; ++i)
     {
-        compat::win32::AdvanceVirtualClock(1'000'000 / 60);
+        compat::win32::AdvanceVirtualClock(kFrameTicks);
         AppFrame();
     }
     compat::d3d9::opengl::StatisticsOf(device, before);
     Report("program", TimeFrames(frames,
                                  [&]
                                  {
-                                     compat::win32::AdvanceVirtualClock(1'000'000 / 60);
+                                     compat::win32::AdvanceVirtualClock(kFrameTicks);
                                      AppFrame();
                                  }));
     compat::d3d9::opengl::StatisticsOf(device, after);
