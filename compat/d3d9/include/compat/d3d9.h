@@ -170,8 +170,7 @@ struct CallTime
 };
 struct CallTimes
 {
-    CallTime
-        devices; // Direct3DCreate9, GetAdapterCount, GetAdapterDisplayMode, CreateDevice, Reset
+    CallTime devices; // Direct3DCreate9, the adapter queries, CreateDevice, Reset
     CallTime buffers; // CreateVertexBuffer, CreateIndexBuffer, Lock, Unlock
     CallTime fonts;   // D3DXCreateFontW
     CallTime clear;   // Clear

@@ -38,9 +38,10 @@ void ClearLastError();
 // The other calls (poses, forces, flags, descriptors) are not timed.
 struct CallTimes
 {
-    double creation =
-        0;           // NxCreatePhysicsSDK, createScene, createMaterial, createActor, createJoint
-    double step = 0; // simulate and fetchResults: the scene's steps
+    // NxCreatePhysicsSDK, createScene, createMaterial, createActor, createJoint
+    double creation = 0;
+    // simulate and fetchResults: the scene's steps
+    double step = 0;
 };
 
 // Starts totalling from zero, or stops. While off, a call pays one test of a
