@@ -4,47 +4,27 @@
 
 namespace compat::d3d9
 {
-namespace
-{
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-} // namespace
-
-void TimedCall::Start(CallTime CallTimes::*kind, DeviceBackend* backend)
-{
-    kind_ = kind;
-    backend_ = backend;
-    start_ = Clock::now();
-}
 
 void TimedCall::Finish()
 {
-    const Clock::time_point end = Clock::now();
-    CallTime& total = callTiming.totals.*kind_;
-    total.call += Milliseconds(end - start_);
-    if (callTiming.waitForGpu && backend_ != nullptr)
+    total_->call += ScopedMilliseconds::Since(start_);
+    if (waitForGpu && backend_ != nullptr)
     {
+        const auto waitStart = ScopedMilliseconds::Clock::now();
         backend_->WaitForGpu();
-        total.gpu += Milliseconds(Clock::now() - end);
+        total_->gpu += ScopedMilliseconds::Since(waitStart);
     }
 }
 
-void MeasureCallTimes(bool on, bool waitForGpu)
+void MeasureCallTimes(bool on, bool waitForGpuToo)
 {
-    callTiming = CallTiming{on, waitForGpu, CallTimes{}};
+    callTiming.Measure(on);
+    waitForGpu = on && waitForGpuToo;
 }
 
 CallTimes TakeCallTimes()
 {
-    const CallTimes taken = callTiming.totals;
-    callTiming.totals = CallTimes{};
-    return taken;
+    return callTiming.Take();
 }
 
 } // namespace compat::d3d9

@@ -1,50 +1,47 @@
-// The totals behind MeasureCallTimes and TakeCallTimes, and TimedCall, the
-// scope that adds the time of the call it is made in to one kind of them.
+// The totals behind compat::d3d9::MeasureCallTimes and TakeCallTimes, and
+// TimedCall, the scope a timed call begins with: it adds the call's time to
+// one kind of call and, when asked, then waits for the backend to finish
+// what the call queued, counted apart as the kind's GPU time.
 #pragma once
 
+#include <compat/call_timing.h>
 #include <compat/d3d9.h>
-
-#include <chrono>
 
 namespace compat::d3d9
 {
 
 class DeviceBackend;
 
-struct CallTiming
-{
-    bool on = false;
-    bool waitForGpu = false;
-    CallTimes totals;
-};
-inline CallTiming callTiming;
+inline CallTiming<CallTimes> callTiming;
+inline bool waitForGpu = false;
 
-// Made first in a call: from then to its end the call's time goes to `kind`,
-// and with waitForGpu the end waits for `backend` (null: nothing to wait
-// for). While measuring is off it reads the clock not at all.
 class TimedCall
 {
 public:
+    // `backend`: what to wait for; null when there is nothing to wait for.
     explicit TimedCall(CallTime CallTimes::*kind, DeviceBackend* backend = nullptr)
     {
         if (callTiming.on) [[unlikely]]
-            Start(kind, backend);
+        {
+            total_ = &(callTiming.totals.*kind);
+            backend_ = backend;
+            start_ = ScopedMilliseconds::Clock::now();
+        }
     }
     ~TimedCall()
     {
-        if (kind_ != nullptr) [[unlikely]]
+        if (total_ != nullptr) [[unlikely]]
             Finish();
     }
     TimedCall(const TimedCall&) = delete;
     TimedCall& operator=(const TimedCall&) = delete;
 
 private:
-    void Start(CallTime CallTimes::*kind, DeviceBackend* backend);
     void Finish();
 
-    CallTime CallTimes::*kind_ = nullptr;
+    CallTime* total_ = nullptr;
     DeviceBackend* backend_ = nullptr;
-    std::chrono::steady_clock::time_point start_;
+    ScopedMilliseconds::Clock::time_point start_;
 };
 
 } // namespace compat::d3d9

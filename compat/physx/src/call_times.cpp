@@ -5,14 +5,12 @@ namespace compat::physx
 
 void MeasureCallTimes(bool on)
 {
-    callTiming = CallTiming{on, CallTimes{}};
+    callTiming.Measure(on);
 }
 
 CallTimes TakeCallTimes()
 {
-    const CallTimes taken = callTiming.totals;
-    callTiming.totals = CallTimes{};
-    return taken;
+    return callTiming.Take();
 }
 
 } // namespace compat::physx

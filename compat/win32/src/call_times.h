@@ -1,47 +1,15 @@
-// The totals behind MeasureCallTimes and TakeCallTimes, and TimedCall, the
-// scope that adds the time of the call it is made in to one kind of them.
+// The totals behind compat::win32::MeasureCallTimes and TakeCallTimes, and
+// TimedCall, the scope a timed call begins with:
+// `const TimedCall timed(&CallTimes::kind);`.
 #pragma once
 
 #include <compat/win32.h>
-
-#include <chrono>
+#include <compat/call_timing.h>
 
 namespace compat::win32
 {
 
-struct CallTiming
-{
-    bool on = false;
-    CallTimes totals;
-};
-inline CallTiming callTiming;
-
-// Made first in a call: from then to its end the call's time goes to `kind`.
-// While measuring is off it reads the clock not at all.
-class TimedCall
-{
-public:
-    explicit TimedCall(double CallTimes::*kind)
-    {
-        if (callTiming.on) [[unlikely]]
-        {
-            kind_ = kind;
-            start_ = std::chrono::steady_clock::now();
-        }
-    }
-    ~TimedCall()
-    {
-        if (kind_ != nullptr) [[unlikely]]
-            callTiming.totals.*kind_ +=
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_)
-                    .count();
-    }
-    TimedCall(const TimedCall&) = delete;
-    TimedCall& operator=(const TimedCall&) = delete;
-
-private:
-    double CallTimes::*kind_ = nullptr;
-    std::chrono::steady_clock::time_point start_;
-};
+inline CallTiming<CallTimes> callTiming;
+using TimedCall = compat::TimedCall<callTiming>;
 
 } // namespace compat::win32
