@@ -48,6 +48,31 @@ public:
     CMesh* LeftWheelMesh() const { return m_world.m_leftWheelMesh; }
     CMesh* RightWheelMesh() const { return m_world.m_rightWheelMesh; }
 
+    // The mesh files of what the world draws, as its mesh table gives them.
+    struct DrawnMeshFiles
+    {
+        const char* fuselage;
+        const char* frontWheel;
+        const char* leftWheel;
+        const char* rightWheel;
+        const char* frontStrut;
+        const char* mainStrut;
+    };
+    static DrawnMeshFiles DrawnFiles()
+    {
+        return {PathOf(&CWorld::m_fuselageMesh),   PathOf(&CWorld::m_frontWheelMesh),
+                PathOf(&CWorld::m_leftWheelMesh),  PathOf(&CWorld::m_rightWheelMesh),
+                PathOf(&CWorld::m_frontStrutMesh), PathOf(&CWorld::m_mainStrutMesh)};
+    }
+
 private:
+    static const char* PathOf(CMesh* CWorld::*mesh)
+    {
+        for (const MeshTableEntry& entry : CWorld::s_meshTable)
+            if (entry.mesh == mesh)
+                return entry.path;
+        return nullptr;
+    }
+
     const CWorld& m_world;
 };

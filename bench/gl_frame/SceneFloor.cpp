@@ -1,6 +1,7 @@
 #include "SceneFloor.h"
 
 #include "render/MeshFile.h"
+#include "world/WorldInspector.h"
 
 #include <cmath>
 
@@ -162,21 +163,22 @@ bool SceneFloor::Init(BareGlWindow& window, int width, int height, std::string& 
     gl.Viewport(0, 0, width, height);
     gl.ClearColor(155 / 255.0f, 155 / 255.0f, 1.0f, 1.0f);
 
-    return LoadMesh("i_fuselag.txt", fuselage_, error) &&
-           LoadMesh("i_Wheel_front.txt", frontWheel_, error) &&
-           LoadMesh("i_Wheel_left.txt", leftWheel_, error) &&
-           LoadMesh("i_Wheel_right.txt", rightWheel_, error) &&
-           LoadMesh("i_stokF.txt", frontStrut_, error) &&
-           LoadMesh("i_lstok.txt", mainStrut_, error);
+    // The files the program reads, from its own mesh table.
+    const CWorldInspector::DrawnMeshFiles files = CWorldInspector::DrawnFiles();
+    return LoadMesh(files.fuselage, fuselage_, error) &&
+           LoadMesh(files.frontWheel, frontWheel_, error) &&
+           LoadMesh(files.leftWheel, leftWheel_, error) &&
+           LoadMesh(files.rightWheel, rightWheel_, error) &&
+           LoadMesh(files.frontStrut, frontStrut_, error) &&
+           LoadMesh(files.mainStrut, mainStrut_, error);
 }
 
-bool SceneFloor::LoadMesh(const char* file, Mesh& mesh, std::string& error)
+bool SceneFloor::LoadMesh(const char* path, Mesh& mesh, std::string& error)
 {
-    const std::string path = std::string("../art/3d/yak_52/") + file;
     CMeshFile meshFile;
-    if (!meshFile.Load(path.c_str()) || meshFile.GetIndexSize() != 32)
+    if (!meshFile.Load(path) || meshFile.GetIndexSize() != 32)
     {
-        error = meshFile.IsLoaded() ? path + ": not a mesh with 32-bit indices"
+        error = meshFile.IsLoaded() ? std::string(path) + ": not a mesh with 32-bit indices"
                                     : std::string(meshFile.GetError());
         return false;
     }

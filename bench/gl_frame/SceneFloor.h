@@ -27,7 +27,7 @@ private:
         GLuint vertexArray = 0;
         GLsizei indexCount = 0;
     };
-    bool LoadMesh(const char* file, Mesh& mesh, std::string& error);
+    bool LoadMesh(const char* path, Mesh& mesh, std::string& error);
 
     const BareGlFunctions* gl_ = nullptr;
     GLuint program_ = 0;
