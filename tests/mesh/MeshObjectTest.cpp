@@ -1,13 +1,12 @@
 // Mesh objects on the recording device: the buffers made from a file, their
 // formats and bytes, the refusals, and the calls of a draw.
 #include "MeshTestSupport.h"
+#include "RecordingDeviceTest.h"
 
 #include "platform/Graphics.h"
-#include "platform/Window.h"
 #include "render/Mesh.h"
 
 #include <compat/d3d9.h>
-#include <compat/win32.h>
 
 #include <gtest/gtest.h>
 
@@ -48,29 +47,19 @@ std::vector<long> Triangles(int indexCount, int vertexCount)
     return indices;
 }
 
-class MeshObjectTest : public ::testing::Test
+class MeshObjectTest : public RecordingDeviceTest
 {
 protected:
     void SetUp() override
     {
-        compat::win32::ResetForTests();
-        compat::d3d9::ResetForTests();
-        compat::win32::SetVirtualScreenSize(1920, 1080);
-        compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
-        m_window = new CWindow();
-        ASSERT_NE(m_window->Create(L"Zarv", nullptr, nullptr), nullptr);
-        m_graphics = new CGraphics();
-        ASSERT_TRUE(m_graphics->Create(m_window->GetHandle(), nullptr));
+        RecordingDeviceTest::SetUp();
         compat::d3d9::ClearRecordedCalls();
     }
 
     void TearDown() override
     {
         m_meshes.clear();
-        delete m_graphics;
-        delete m_window;
-        compat::d3d9::ResetForTests();
-        compat::win32::ResetForTests();
+        RecordingDeviceTest::TearDown();
     }
 
     // A new mesh loaded from the text; the result of Load in `loaded`.
@@ -152,8 +141,6 @@ protected:
         return bytes;
     }
 
-    CWindow* m_window = nullptr;
-    CGraphics* m_graphics = nullptr;
     TempFolder m_folder;
     std::string m_path;
     std::vector<std::unique_ptr<CMesh>> m_meshes;

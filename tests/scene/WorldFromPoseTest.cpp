@@ -1,11 +1,10 @@
 // CGraphics::SetWorldFromPose on the recording device backend: the pose's
 // matrix is R × T, and it goes in front of the device's world matrix.
 #include "HandMatrix.h"
+#include "RecordingDeviceTest.h"
 #include "platform/Graphics.h"
-#include "platform/Window.h"
 
 #include <compat/d3d9.h>
-#include <compat/win32.h>
 
 #include <gtest/gtest.h>
 
@@ -16,27 +15,13 @@
 
 namespace
 {
-class WorldFromPoseTest : public ::testing::Test
+class WorldFromPoseTest : public RecordingDeviceTest
 {
 protected:
     void SetUp() override
     {
-        compat::win32::ResetForTests();
-        compat::d3d9::ResetForTests();
-        compat::win32::SetVirtualScreenSize(1920, 1080);
-        compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
-        m_window = new CWindow();
-        ASSERT_NE(m_window->Create(L"Zarv", nullptr, nullptr), nullptr);
-        m_graphics = new CGraphics();
-        ASSERT_TRUE(m_graphics->Create(m_window->GetHandle(), nullptr));
+        RecordingDeviceTest::SetUp();
         m_device = CGraphics::GetDevice();
-    }
-    void TearDown() override
-    {
-        delete m_graphics;
-        delete m_window;
-        compat::d3d9::ResetForTests();
-        compat::win32::ResetForTests();
     }
 
     static std::vector<compat::d3d9::RecordedCall> Calls(std::string_view method)
@@ -62,8 +47,6 @@ protected:
                 EXPECT_NEAR(actual.m[r][c], expected.m[r][c], 1e-5) << "row " << r << ", col " << c;
     }
 
-    CWindow* m_window = nullptr;
-    CGraphics* m_graphics = nullptr;
     IDirect3DDevice9* m_device = nullptr;
 };
 

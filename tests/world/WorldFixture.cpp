@@ -1,23 +1,17 @@
 #include "WorldFixture.h"
 
-#include "platform/Graphics.h"
 #include "platform/Window.h"
 #include "render/MeshFile.h"
 #include "world/MeshTable.h"
 #include "world/WorldGlobals.h"
 
 #include <compat/dinput.h>
-#include <compat/win32.h>
 
 #include <unistd.h>
 
 void WorldTest::SetUp()
 {
-    compat::win32::ResetForTests();
-    compat::d3d9::ResetForTests();
     compat::dinput::ResetForTests();
-    compat::win32::SetVirtualScreenSize(1920, 1080);
-    compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
     compat::dinput::UseScriptedKeyboard(true);
     // The update's state between frames belongs to the process: start each
     // world from the values it has when the program starts.
@@ -36,22 +30,16 @@ void WorldTest::SetUp()
     m_savedDirectory = std::filesystem::current_path();
     std::filesystem::current_path(m_root / "run");
 
-    m_window = new CWindow();
-    ASSERT_NE(m_window->Create(L"Zarv", nullptr, nullptr), nullptr);
-    m_graphics = new CGraphics();
-    ASSERT_TRUE(m_graphics->Create(m_window->GetHandle(), nullptr));
+    RecordingDeviceTest::SetUp();
 }
 
 void WorldTest::TearDown()
 {
     delete m_world;
-    delete m_graphics;
-    delete m_window;
+    RecordingDeviceTest::TearDown();
     std::filesystem::current_path(m_savedDirectory);
     std::filesystem::remove_all(m_root);
     compat::dinput::ResetForTests();
-    compat::d3d9::ResetForTests();
-    compat::win32::ResetForTests();
 }
 
 void WorldTest::WriteArt(const std::string& missing)

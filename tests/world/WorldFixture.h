@@ -2,6 +2,7 @@
 // from a temporary folder whose ../art/3d/yak_52/ holds small mesh files.
 #pragma once
 
+#include "RecordingDeviceTest.h"
 #include "scene/PoseNode.h"
 #include "world/World.h"
 #include "world/WorldInspector.h"
@@ -14,10 +15,7 @@
 #include <string>
 #include <vector>
 
-class CWindow;
-class CGraphics;
-
-class WorldTest : public ::testing::Test
+class WorldTest : public RecordingDeviceTest
 {
 protected:
     void SetUp() override;
@@ -34,7 +32,5 @@ protected:
 
     std::filesystem::path m_root;
     std::filesystem::path m_savedDirectory;
-    CWindow* m_window = nullptr;
-    CGraphics* m_graphics = nullptr;
     CWorld* m_world = nullptr;
 };
