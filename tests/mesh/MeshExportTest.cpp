@@ -28,12 +28,13 @@ MeshFormat Format(int position, int normal, int color, int textures)
 }
 
 // The export as the format describes it: a backward search of the unique
-// vertices for each source vertex, then one output call per item.
+// vertices for each source vertex, the positions scaled, then the canonical
+// text (whose header is the export's, whatever the vertices hold).
 std::string ReferenceExport(const std::vector<float>& values, unsigned int floatCount,
                             const float scale[3])
 {
     std::vector<float> unique;
-    std::vector<int> indices;
+    std::vector<uint32_t> indices;
     const size_t vertexCount = values.size() / floatCount;
     for (size_t i = 0; i < vertexCount; ++i)
     {
@@ -52,41 +53,12 @@ std::string ReferenceExport(const std::vector<float>& values, unsigned int float
                           values.begin() + static_cast<long>((i + 1) * floatCount));
             found = static_cast<int>(unique.size() / floatCount) - 1;
         }
-        indices.push_back(found);
+        indices.push_back(static_cast<uint32_t>(found));
     }
-
-    std::string text;
-    char item[64];
-    auto add = [&](const char* format, auto value)
-    {
-        snprintf(item, sizeof(item), format, value);
-        text += item;
-    };
-    text += "vertices\n{\n\tformat\n\t{\n";
-    add("\t\tposition\t %d\n", 3);
-    add("\t\tnormal\t\t %d\n", 1);
-    add("\t\tcolor\t\t %d\n", 0);
-    add("\t\ttextures\t %d\n", 0);
-    text += "\t}\n";
-    add("\tcount %d\n", static_cast<int>(unique.size() / floatCount));
     for (size_t v = 0; v < unique.size(); v += floatCount)
-    {
-        for (unsigned int j = 0; j < floatCount; ++j)
-        {
-            const float value = j < 3 ? unique[v + j] * scale[j] : unique[v + j];
-            add("\t%f", static_cast<double>(value));
-        }
-        text += "\n";
-    }
-    text += "}\n";
-    text += "indices\n{\n\tformat\n\t{\n";
-    add("\t\tsize\t %d\n", 32);
-    text += "\t}\n";
-    add("\tcount %d\n", static_cast<int>(indices.size()));
-    for (int index : indices)
-        add("\t%d\n", index);
-    text += "}\n";
-    return text;
+        for (unsigned int j = 0; j < floatCount && j < 3; ++j)
+            unique[v + j] *= scale[j];
+    return CanonicalText(unique, indices, floatCount);
 }
 
 // Vertices drawn from a small pool, so that many repeat; some values are

@@ -35,7 +35,8 @@ std::string ReadBytes(const std::string& path)
     return bytes.str();
 }
 
-std::string CanonicalText(const std::vector<float>& values, const std::vector<uint32_t>& indices)
+std::string CanonicalText(const std::vector<float>& values, const std::vector<uint32_t>& indices,
+                          size_t floatCount)
 {
     std::string text;
     char item[64];
@@ -50,10 +51,10 @@ std::string CanonicalText(const std::vector<float>& values, const std::vector<ui
     add("\t\tcolor\t\t %d\n", 0);
     add("\t\ttextures\t %d\n", 0);
     text += "\t}\n";
-    add("\tcount %d\n", static_cast<int>(values.size() / 6));
-    for (size_t v = 0; v + 6 <= values.size(); v += 6)
+    add("\tcount %d\n", static_cast<int>(values.size() / floatCount));
+    for (size_t v = 0; v + floatCount <= values.size(); v += floatCount)
     {
-        for (size_t i = 0; i < 6; ++i)
+        for (size_t i = 0; i < floatCount; ++i)
             add("\t%f", static_cast<double>(values[v + i]));
         text += "\n";
     }

@@ -2,6 +2,7 @@
 // write, and the canonical text of a mesh.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,8 +28,10 @@ private:
 std::string ReadBytes(const std::string& path);
 
 // A mesh of format (3, 1, 0, 0) in the canonical layout, written with the
-// format's own output strings: six values per vertex, 32-bit indices.
-std::string CanonicalText(const std::vector<float>& values, const std::vector<uint32_t>& indices);
+// format's own output strings: `floatCount` values per vertex (six, unless a
+// test writes the export's own header over other vertices), 32-bit indices.
+std::string CanonicalText(const std::vector<float>& values, const std::vector<uint32_t>& indices,
+                          size_t floatCount = 6);
 
 // A unit cube: 24 vertices (position, normal) and 36 indices.
 void MakeCube(std::vector<float>& values, std::vector<uint32_t>& indices);
