@@ -2,6 +2,8 @@
 // is valid. The descriptors' isValid() answer from these.
 #pragma once
 
+#include "errors.h"
+
 #include <NxPhysics.h>
 
 #include <string>
@@ -17,6 +19,6 @@ std::string ProblemWith(const NxActorDesc& desc);
 std::string ProblemWith(const NxJointDesc& desc);
 
 // printf into a string.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) __attribute__((format(PHYSX_PRINTF_FORMAT, 1, 2)));
 
 } // namespace compat::physx
