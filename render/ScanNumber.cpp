@@ -248,8 +248,9 @@ bool ScanLong(const char*& p, const char* end, long& value)
         return false;
 
     // The library's long conversion saturates at the limits of a long. Up
-    // to 18 digits always fit.
-    if (p - digits > 18)
+    // to digits10 digits always fit (18 for a 64-bit long, 9 for Windows'
+    // 32-bit one).
+    if (p - digits > std::numeric_limits<long>::digits10)
     {
         const unsigned long limit = negative ? static_cast<unsigned long>(LONG_MAX) + 1
                                              : static_cast<unsigned long>(LONG_MAX);
