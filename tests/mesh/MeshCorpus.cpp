@@ -342,8 +342,8 @@ const std::vector<std::string>& NumberForms()
                                                    "}",
                                                    "{",
                                                    std::string(400, '1'),
-                                                   "0." + std::string(300, '0') + "1",
-                                                   "1" + std::string(60, '0') + "e-60",
+                                                   std::string("0.") + std::string(300, '0') + "1",
+                                                   std::string("1") + std::string(60, '0') + "e-60",
                                                    std::string(300, '9') + "e-300"};
     return forms;
 }

@@ -94,7 +94,7 @@ TEST_F(MeshFileReading, LineEndsOfCarriageReturnAndLineFeedReadAsLineFeeds)
 {
     std::string crlf = kTriangleVertices + kTriangleIndices;
     for (size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2))
-        crlf.insert(at, "\r");
+        crlf.insert(at, 1, '\r');
     const CMeshFile& file = Read(crlf);
     EXPECT_EQ(Vertices(file), kTriangleValues);
     EXPECT_EQ(Indices32(file), (std::vector<unsigned int>{0, 1, 2}));

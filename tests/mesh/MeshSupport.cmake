@@ -5,13 +5,15 @@
 # stdio_mesh_reader: the plain stdio reading of mesh files (StdioMeshReader.h)
 # and its comparison with the program's reader (MeshReadingDifference.h), the
 # reference the tests and the fuzzer check the program's reader against, and
-# the mesh benchmark reads beside it.
+# the mesh benchmark reads beside it; and the stdio stream over bytes in
+# memory it reads them from (ByteStream.h), which the number scan test uses.
 add_library(stdio_mesh_reader STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/ByteStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MeshReadingDifference.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StdioMeshReader.cpp
 )
 target_include_directories(stdio_mesh_reader PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(stdio_mesh_reader PUBLIC zarv_mesh_reader)
+target_link_libraries(stdio_mesh_reader PUBLIC zarv_mesh_reader mesh_test_support)
 
 # mesh_test_support: a temporary folder for written files, canonical mesh
 # text and a cube (MeshTestSupport.h), for the tests and the mesh benchmark.

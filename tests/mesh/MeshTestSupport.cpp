@@ -1,16 +1,27 @@
 #include "MeshTestSupport.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 TempFolder::TempFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mesh_test_XXXXXX").string();
-    if (mkdtemp(pattern.data()))
-        m_path = pattern;
+    // A random name; create_directory makes the folder only when no folder of
+    // that name exists, so two programs never share one.
+    std::random_device seed;
+    std::mt19937_64 random((static_cast<uint64_t>(seed()) << 32) ^ seed());
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    for (int attempt = 0; attempt < 100 && m_path.empty() && !error; ++attempt)
+    {
+        char name[32];
+        snprintf(name, sizeof(name), "mesh_test_%016llx",
+                 static_cast<unsigned long long>(random()));
+        if (std::filesystem::create_directory(base / name, error))
+            m_path = (base / name).generic_string();
+    }
 }
 
 TempFolder::~TempFolder()
@@ -23,7 +34,8 @@ TempFolder::~TempFolder()
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const
 {
     const std::string path = m_path + "/" + name;
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 

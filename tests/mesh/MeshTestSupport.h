@@ -8,7 +8,9 @@
 #include <vector>
 
 // A fresh folder under the system's temporary folder, removed with
-// everything in it when the object goes.
+// everything in it when the object goes. Its path has forward slashes on
+// every platform, as the program writes the paths in its messages; empty
+// when no folder could be made.
 class TempFolder
 {
 public:
@@ -25,6 +27,7 @@ private:
     std::string m_path;
 };
 
+// The file's bytes; none when it cannot be read.
 std::string ReadBytes(const std::string& path);
 
 // A mesh of format (3, 1, 0, 0) in the canonical layout, written with the

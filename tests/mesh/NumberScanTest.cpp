@@ -1,6 +1,7 @@
 // The number scans against the C library's own fscanf: for every form of
 // number, in every surrounding, the same success, the same characters taken
 // and the same value, bit for bit.
+#include "ByteStream.h"
 #include "MeshCorpus.h"
 
 #include "render/ScanNumber.h"
@@ -30,12 +31,11 @@ const float kUntouched = 12345.0f;
 
 template <typename T> Scan LibraryScan(const std::string& text, const char* format)
 {
+    static ByteStream stream;
     Scan scan;
     T value = static_cast<T>(kUntouched);
-    FILE* stream = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
-    scan.read = fscanf(stream, format, &value) == 1;
-    scan.taken = ftell(stream);
-    fclose(stream);
+    scan.read = fscanf(stream.Read(text), format, &value) == 1;
+    scan.taken = stream.Taken();
     scan.bits = std::bit_cast<uint32_t>(value);
     return scan;
 }

@@ -1,35 +1,21 @@
 #include "StdioMeshReader.h"
 
+#include "ByteStream.h"
+#include "MeshTestSupport.h"
+
 #include <cstring>
-#include <filesystem>
 
 namespace
 {
-ssize_t ReadText(void* cookie, char* buffer, size_t size)
+// The bytes as Windows' text mode reads them: each CR LF pair as one LF.
+std::string TextModeBytes(std::string_view bytes)
 {
-    FILE* binary = static_cast<FILE*>(cookie);
-    size_t length = 0;
-    while (length < size)
-    {
-        int c = getc(binary);
-        if (c == EOF)
-            break;
-        if (c == '\r')
-        {
-            const int next = getc(binary);
-            if (next == '\n')
-                c = '\n';
-            else if (next != EOF)
-                ungetc(next, binary);
-        }
-        buffer[length++] = static_cast<char>(c);
-    }
-    return static_cast<ssize_t>(length);
-}
-
-int CloseText(void* cookie)
-{
-    return fclose(static_cast<FILE*>(cookie));
+    std::string text;
+    text.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] != '\r' || i + 1 == bytes.size() || bytes[i + 1] != '\n')
+            text += bytes[i];
+    return text;
 }
 
 unsigned long long ExactFloatCount(const StdioMesh& m)
@@ -232,22 +218,6 @@ private:
 };
 } // namespace
 
-FILE* OpenTextStream(FILE* binary)
-{
-    if (!binary)
-        return nullptr;
-    const cookie_io_functions_t functions = {ReadText, nullptr, nullptr, CloseText};
-    FILE* text = fopencookie(binary, "r", functions);
-    if (!text)
-        fclose(binary);
-    return text;
-}
-
-FILE* OpenTextFile(const char* path)
-{
-    return OpenTextStream(fopen(path, "rb"));
-}
-
 bool StdioReadMesh(FILE* stream, size_t fileSize, StdioMesh& mesh)
 {
     mesh = StdioMesh();
@@ -262,19 +232,15 @@ bool StdioReadMesh(FILE* stream, size_t fileSize, StdioMesh& mesh)
     return true;
 }
 
+bool StdioReadBytes(std::string_view bytes, StdioMesh& mesh)
+{
+    // One temporary file serves every reading.
+    static ByteStream stream;
+    return StdioReadMesh(stream.Read(TextModeBytes(bytes)), bytes.size(), mesh);
+}
+
 bool StdioReadFile(const std::string& path, StdioMesh& mesh)
 {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    FILE* stream = OpenTextFile(path.c_str());
-    if (!stream || error)
-    {
-        if (stream)
-            fclose(stream);
-        mesh = StdioMesh();
-        return false;
-    }
-    const bool read = StdioReadMesh(stream, static_cast<size_t>(size), mesh);
-    fclose(stream);
-    return read;
+    // A file that cannot be read gives no bytes, which no reading accepts.
+    return StdioReadBytes(ReadBytes(path), mesh);
 }

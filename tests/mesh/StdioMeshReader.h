@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct StdioMesh
@@ -25,15 +26,14 @@ struct StdioMesh
     int indexCount = 0;
 };
 
-// Wraps a binary stream (and takes it over) in one that reads as Windows'
-// text mode does: each CR LF pair comes out as one LF.
-FILE* OpenTextStream(FILE* binary);
-// Opens a file as a text-mode stream; null when it cannot be opened.
-FILE* OpenTextFile(const char* path);
-
 // Reads the stream to its end into `mesh`; false when the file is malformed.
 // `fileSize` is the size of the file, the bound for the counts it claims.
 bool StdioReadMesh(FILE* stream, size_t fileSize, StdioMesh& mesh);
+
+// Reads a file's bytes with the plain stdio reading, as a stream in Windows'
+// text mode gives them: each CR LF pair as one LF. False when they are
+// malformed.
+bool StdioReadBytes(std::string_view bytes, StdioMesh& mesh);
 
 // Reads the file with the plain stdio reading; false when it is malformed
 // or cannot be read.

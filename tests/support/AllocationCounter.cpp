@@ -1,6 +1,7 @@
 #include "AllocationCounter.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -25,13 +26,26 @@ void* Allocate(std::size_t size) noexcept
     return std::malloc(size == 0 ? 1 : size);
 }
 
+// Aligned blocks come from malloc as well (not every C library has
+// aligned_alloc): room for the alignment and for the pointer malloc gave,
+// which is kept just before the block.
 void* AllocateAligned(std::size_t size, std::align_val_t alignment) noexcept
 {
     Count(size);
     const std::size_t align = static_cast<std::size_t>(alignment);
-    // aligned_alloc wants a size that is a multiple of the alignment.
-    const std::size_t rounded = (size == 0 ? align : (size + align - 1) / align * align);
-    return std::aligned_alloc(align, rounded);
+    void* raw = std::malloc(size + align + sizeof(void*));
+    if (!raw)
+        return nullptr;
+    const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(raw) + sizeof(void*);
+    void** block = reinterpret_cast<void**>((first + align - 1) / align * align);
+    block[-1] = raw;
+    return block;
+}
+
+void FreeAligned(void* block) noexcept
+{
+    if (block)
+        std::free(static_cast<void**>(block)[-1]);
 }
 
 template <typename P> P OrThrow(P p)
@@ -74,10 +88,10 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete[](void* p, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { FreeAligned(p); }
+void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept { FreeAligned(p); }
 // clang-format on
