@@ -10,8 +10,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -93,7 +95,12 @@ std::string Export(const TempFolder& folder, const MeshFormat& format,
     const std::string path = folder.Path() + "/export.txt";
     std::remove(path.c_str());
     SaveMeshFile(&meshFile, path.c_str(), sx, sy, sz);
-    return ReadBytes(path);
+    // Read as text, as it was written: on Windows each line ends in CR LF in
+    // the file.
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }
 } // namespace
 

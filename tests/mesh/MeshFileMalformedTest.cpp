@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -29,8 +30,15 @@ struct Malformed
     const char* what;
     std::string text;
     int line; // where the reader stopped; 0: no line is to blame
-    const char* reason;
+    std::string reason;
 };
+
+// A number as the reader reports it: converted to long as the C library
+// converts it, saturated at the limits of a long (32 bits on Windows).
+std::string AsLong(const char* digits)
+{
+    return std::to_string(std::strtol(digits, nullptr, 10));
+}
 
 // No allocation during a refused load comes near what the file claims.
 const size_t kSmallAllocation = 64 * 1024;
@@ -76,7 +84,7 @@ TEST(MeshFileMalformed, EachMalformedFileSaysWhereAndWhatIsWrongAndAllocatesNoth
         // Format entries and index sizes the device cannot take.
         {"huge normal entry",
          "vertices\n{\n\tformat\n\t{\n\t\tposition 3\n\t\tnormal 4000000000\n\t}\n}\n", 6,
-         "normal is 4000000000; it must be 0 or 1"},
+         "normal is " + AsLong("4000000000") + "; it must be 0 or 1"},
         {"position 0", "vertices\n{\n\tformat\n\t{\n\t\tposition 0\n\t}\n}\n", 5,
          "position is 0; it must be 3"},
         {"two colour slots", "vertices\n{\n\tformat\n\t{\n\t\tposition 3\n\t\tcolor 2\n\t}\n}\n", 6,
@@ -92,7 +100,8 @@ TEST(MeshFileMalformed, EachMalformedFileSaysWhereAndWhatIsWrongAndAllocatesNoth
         {"huge vertex count", kHeader + "\tcount 2000000000\n\t1\n}\n", 10,
          "the vertex count is 2000000000, more than a file of 101 bytes can hold"},
         {"vertex count past an int", kHeader + "\tcount 99999999999\n}\n", 10,
-         "the vertex count is 99999999999, more than a file of 99 bytes can hold"},
+         "the vertex count is " + AsLong("99999999999") +
+             ", more than a file of 99 bytes can hold"},
         {"vertex count a little too large", kHeader + "\tcount 20\n}\n", 10,
          "the vertex count is 20, more than a file of 90 bytes can hold"},
         {"negative index count", kVertices + Indices("32", "-1"), 19,
@@ -153,7 +162,7 @@ TEST(MeshFileMalformed, LinesAreTheFilesOwnWhateverTheLineEndsAndLengths)
     // than a line read is still one line of the file.
     std::string crlf = kHeader + "\tcount 2\n\t1 2 3 0 0 1\n}\n";
     for (size_t at = crlf.find('\n'); at != std::string::npos; at = crlf.find('\n', at + 2))
-        crlf.insert(at, "\r");
+        crlf.insert(at, 1, '\r');
     const std::string longLine =
         kHeader + "\tcount 2\n" + std::string(300, ' ') + "1 2 3 0 0 1\n\t1 2 3 0 0 x\n";
     CMeshFile meshFile;
@@ -186,8 +195,9 @@ TEST(MeshFileMalformed, ARelativePathIsShownWithWhatItResolvesTo)
     EXPECT_FALSE(meshFile.Load("..\\art\\3d\\i_stokF.txt"));
     EXPECT_EQ(std::string(meshFile.GetError()),
               "../art/3d/i_stokF.txt (" +
-                  std::filesystem::weakly_canonical(folder.Path() + "/art/3d").string() +
-                  "/i_stokF.txt): cannot open (No such file or directory)");
+                  (std::filesystem::weakly_canonical(folder.Path() + "/art/3d") / "i_stokF.txt")
+                      .string() +
+                  "): cannot open (No such file or directory)");
     std::filesystem::current_path(saved);
 }
 
