@@ -1,5 +1,6 @@
 // The D3DX math helpers against values worked out by hand from the D3DX
-// definitions (row vectors, v * M).
+// definitions (row vectors, v * M). Only what D3DX documents: the same
+// program runs against Windows' own d3dx9_43 (under Wine) and the stand-in.
 #include <d3dx9.h>
 
 #include <gtest/gtest.h>
@@ -181,17 +182,6 @@ TEST(D3DXVector, NormalizeGivesUnitVectorsAndLeavesZeroAlone)
     D3DXVECTOR3 out(9.0f, 9.0f, 9.0f);
     D3DXVec3Normalize(&out, &zero);
     EXPECT_EQ(out, zero);
-}
-
-TEST(D3DXVector, NullArgumentsGiveNullNotACrash)
-{
-    D3DXVECTOR3 v(1.0f, 2.0f, 3.0f);
-    D3DXMATRIX m;
-    EXPECT_EQ(D3DXVec3Normalize(nullptr, &v), nullptr);
-    EXPECT_EQ(D3DXVec3TransformCoord(&v, &v, nullptr), nullptr);
-    EXPECT_EQ(D3DXMatrixMultiply(&m, nullptr, &m), nullptr);
-    EXPECT_EQ(D3DXMatrixLookAtLH(&m, &v, nullptr, &v), nullptr);
-    EXPECT_EQ(D3DXQuaternionMultiply(nullptr, nullptr, nullptr), nullptr);
 }
 
 } // namespace
