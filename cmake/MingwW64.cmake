@@ -20,3 +20,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# A release .exe carries no symbols (half its size).
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
