@@ -14,6 +14,7 @@
 #include <compat/dinput.h>
 #include <compat/win32.h>
 
+#include <XWindowPixels.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,7 +23,6 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace gl_test
 {
@@ -135,21 +135,11 @@ Picture Screenshot(HWND window)
     if (!SDL_GetWindowWMInfo(compat::win32::SdlWindowOf(window), &info) ||
         info.subsystem != SDL_SYSWM_X11)
         return picture;
-    Display* display = info.info.x11.display;
-    XSync(display, False);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, info.info.x11.window, &attributes);
-    XImage* image = XGetImage(display, info.info.x11.window, 0, 0, attributes.width,
-                              attributes.height, AllPlanes, ZPixmap);
-    if (image == nullptr)
-        return picture;
-    picture.width = attributes.width;
-    picture.height = attributes.height;
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            picture.pixels.push_back(0xff000000u |
-                                     (static_cast<uint32_t>(XGetPixel(image, x, y)) & 0xffffff));
-    XDestroyImage(image);
+    test::XWindowPixels shown =
+        test::ReadXWindowPixels(info.info.x11.display, info.info.x11.window);
+    picture.width = shown.width;
+    picture.height = shown.height;
+    picture.pixels = std::move(shown.pixels);
     return picture;
 }
 
