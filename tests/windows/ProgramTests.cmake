@@ -1,1 +1,53 @@
-# (to be written)
+# The whole program under Wine against the native one, on the test run's X
+# display (1920×1080): its window, the frame it shows once the aircraft has
+# settled (against zarv-capture's), and how it ends (Esc; a missing mesh
+# file, against the native program). Every test shows a window captioned
+# "Zarv", as other tests' windows are: they run alone.
+find_package(X11 REQUIRED)
+find_package(PNG REQUIRED)
+find_program(ZARV_XDOTOOL xdotool REQUIRED)
+find_program(ZARV_MINGW_CXX x86_64-w64-mingw32-g++-posix REQUIRED)
+
+# WindowProbe.exe asks Win32 (Wine) about the program's window: built here
+# with the Windows build's compiler, as it needs nothing but user32.
+set(window_probe ${CMAKE_CURRENT_BINARY_DIR}/WindowProbe.exe)
+add_custom_command(OUTPUT ${window_probe}
+  COMMAND ${ZARV_MINGW_CXX} -std=c++20 -O2 -Wall -Wextra -Wpedantic
+          $<$<BOOL:${CMAKE_COMPILE_WARNING_AS_ERROR}>:-Werror> -static
+          -o ${window_probe} ${CMAKE_CURRENT_SOURCE_DIR}/WindowProbe.cpp
+  DEPENDS WindowProbe.cpp
+  COMMENT "Building WindowProbe.exe for Wine"
+  VERBATIM)
+add_custom_target(windows_window_probe DEPENDS ${window_probe})
+
+add_executable(windows_program_tests
+  ChildProcess.cpp
+  EndingTest.cpp
+  Frame.cpp
+  FrameComparison.cpp
+  ProgramFolder.cpp
+  SettledFrameTest.cpp
+  WindowTest.cpp
+  WineProgram.cpp
+  XTopWindow.cpp
+)
+target_link_libraries(windows_program_tests PRIVATE test_x_window_pixels X11::X11 PNG::PNG
+  GTest::gtest_main)
+target_compile_definitions(windows_program_tests PRIVATE
+  ZARV_WINE_RUN="${wine_run}"
+  ZARV_WINDOWS_PROGRAM="${windows_program}/zarv.exe"
+  ZARV_NATIVE_PROGRAM="$<TARGET_FILE:zarv>"
+  ZARV_CAPTURE="$<TARGET_FILE:zarv-capture>"
+  ZARV_ART="${CMAKE_SOURCE_DIR}/art/3d/yak_52"
+  ZARV_WINDOW_PROBE="${window_probe}"
+  ZARV_XDOTOOL="${ZARV_XDOTOOL}")
+add_dependencies(windows_program_tests zarv zarv-capture windows_window_probe)
+
+# One CTest test per suite; a suite's cases share one run of the program
+# where they can.
+foreach(suite WineWindow SettledFrame WineProgramEnd)
+  add_test(NAME windows.program.${suite} COMMAND windows_program_tests --gtest_filter=${suite}.*)
+  set_tests_properties(windows.program.${suite} PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+endforeach()
+# Esc reaches the program only while its window has the keyboard focus.
+set_tests_properties(windows.program.WineProgramEnd PROPERTIES RESOURCE_LOCK x11_focus)

@@ -1,0 +1,41 @@
+// A program run as a child process in a process group of its own, its
+// standard output and error kept in files. A program run under Wine is the
+// child of scripts/lib/wine-run, not the child itself: dropping a process
+// that still runs ends its whole group.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace windows_test
+{
+
+class ChildProcess
+{
+public:
+    // Starts `command` (its first word a path) in `folder`, with the test's
+    // environment plus `environment` ("NAME=value" entries).
+    ChildProcess(const std::vector<std::string>& command, const std::filesystem::path& folder,
+                 const std::vector<std::string>& environment = {});
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // The process group: the child's id.
+    pid_t Group() const { return m_pid; }
+    // Its exit status once it has ended (-1 when a signal ended it), waiting
+    // at most `seconds`; nothing when it is still running then.
+    std::optional<int> Wait(double seconds);
+    std::string Output() const;
+    std::string Errors() const;
+
+private:
+    std::filesystem::path m_outputs; // a scratch folder for the two files
+    pid_t m_pid = -1;
+    std::optional<int> m_status;
+};
+
+} // namespace windows_test

@@ -1,0 +1,55 @@
+#include "ProgramFolder.h"
+
+#include <stdexcept>
+#include <stdlib.h>
+
+namespace windows_test
+{
+namespace fs = std::filesystem;
+
+ProgramFolder::ProgramFolder(const std::vector<fs::path>& programs, const fs::path& art,
+                             const std::string& missing)
+{
+    std::string pattern = (fs::temp_directory_path() / "zarv-windows-program-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a scratch folder");
+    m_root = pattern;
+    try
+    {
+        Fill(programs, art, missing);
+    }
+    catch (...)
+    {
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+        throw;
+    }
+}
+
+void ProgramFolder::Fill(const std::vector<fs::path>& programs, const fs::path& art,
+                         const std::string& missing)
+{
+    fs::create_directories(Bin());
+    for (const fs::path& program : programs)
+        fs::create_symlink(fs::absolute(program), Bin() / program.filename());
+    const fs::path meshes = m_root / "art" / "3d" / "yak_52";
+    fs::create_directories(meshes);
+    bool left = missing.empty();
+    for (const fs::directory_entry& file : fs::directory_iterator(art))
+    {
+        if (file.path().filename() == missing)
+            left = true;
+        else
+            fs::create_symlink(fs::absolute(file.path()), meshes / file.path().filename());
+    }
+    if (!left)
+        throw std::runtime_error("no " + missing + " in " + art.string() + " to leave out");
+}
+
+ProgramFolder::~ProgramFolder()
+{
+    std::error_code ignored;
+    fs::remove_all(m_root, ignored);
+}
+
+} // namespace windows_test
