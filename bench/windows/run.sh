@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Frames per second of the Windows program under Wine (Direct3D 9 through
+# wined3d on OpenGL, Mesa's llvmpipe) and of the native program (our
+# stand-ins on OpenGL, the same llvmpipe), one after the other on one Xvfb
+# 1920×1080 screen, so both draw a 1870×1030 back buffer into a window of the
+# same size. Each runs for a while and is ended with Esc, as a user ends it.
+# Under Wine, WINEDEBUG=fps makes wined3d print its frame rate each second;
+# the native program is the unchanged build/zarv with a preloaded shim that
+# counts its swaps (FrameRateShim.c). Each prints the median of its
+# per-second figures after a warm-up. Also prints the sizes of zarv.exe and
+# of the zip.
+#   bench/windows/run.sh [native-build [windows-build]]
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+native=$(realpath "${1:-build}")
+windows=$(realpath "${2:-build-windows}")
+seconds=20 # per program
+warm_up=3  # the first per-second figures left out
+for file in "$native/zarv" "$native/frame_rate_shim.so" "$windows/program/zarv.exe" \
+  "$windows/zarv-windows.zip"; do
+  [ -f "$file" ] || {
+    echo "windows/run.sh: $file is missing (build the native targets zarv and frame_rate_shim; run scripts/windows)" >&2
+    exit 1
+  }
+done
+export WINEPREFIX=$windows/wine
+
+scratch=$(mktemp -d --tmpdir zarv-windows-bench.XXXXXX)
+display=$((100 + RANDOM % 800))
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
+export DISPLAY=":$display"
+sleep 1
+
+# The Windows program as the zip lays it out: bin/zarv.exe beside art/.
+mkdir -p "$scratch/bin" "$scratch/art/3d"
+ln -s "$windows/program/zarv.exe" "$scratch/bin/zarv.exe"
+ln -s "$repo/art/3d/yak_52" "$scratch/art/3d/yak_52"
+
+# Runs "$@" in FOLDER for $seconds once its window is up, ends it with Esc
+# and leaves what it printed in LOG.
+run() {
+  local folder=$1 log=$2
+  shift 2
+  (cd "$folder" && exec setsid "$@" >"$log" 2>&1) &
+  local pid=$!
+  local window
+  window=$(timeout 60 xdotool search --sync --name '^Zarv$' | head -n 1) || {
+    echo "windows/run.sh: no window from $*" >&2
+    kill -- "-$pid" 2>/dev/null
+    exit 1
+  }
+  sleep "$seconds"
+  xdotool windowfocus --sync "$window" keydown Escape sleep 0.5 keyup Escape
+  wait "$pid" || echo "windows/run.sh: $* ended with status $?" >&2
+}
+
+# The median of the per-second figures in LOG (lines matching PATTERN) after
+# the warm-up, and how many there were.
+median() {
+  grep -- "$2" "$1" | sed -n 's/.*@ approx \([0-9.]*\)fps.*/\1/p' | tail -n "+$((warm_up + 1))" |
+    sort -g | awk '{ a[NR] = $1 } END { if (NR) printf "%.1f fps (median of %d seconds)", a[int((NR + 1) / 2)], NR; else print "no figures" }'
+}
+
+run "$scratch/bin" "$scratch/wine.log" env WINEDEBUG=fps "$repo/scripts/lib/wine-run" zarv.exe
+run "$native" "$scratch/native.log" env LD_PRELOAD="$native/frame_rate_shim.so" ZARV_NO_MESSAGE_BOX=1 ./zarv
+
+echo "zarv.exe under Wine (wined3d, llvmpipe): $(median "$scratch/wine.log" wined3d_cs_exec_present)"
+echo "native zarv (OpenGL, llvmpipe):          $(median "$scratch/native.log" frame-rate-shim)"
+echo "zarv.exe: $(stat -c %s "$windows/program/zarv.exe") bytes; zarv-windows.zip: $(stat -c %s "$windows/zarv-windows.zip") bytes"
