@@ -6,19 +6,13 @@
 find_package(X11 REQUIRED)
 find_package(PNG REQUIRED)
 find_program(ZARV_XDOTOOL xdotool REQUIRED)
-find_program(ZARV_MINGW_CXX x86_64-w64-mingw32-g++-posix REQUIRED)
 
-# WindowProbe.exe asks Win32 (Wine) about the program's window: built here
-# with the Windows build's compiler, as it needs nothing but user32.
-set(window_probe ${CMAKE_CURRENT_BINARY_DIR}/WindowProbe.exe)
-add_custom_command(OUTPUT ${window_probe}
-  COMMAND ${ZARV_MINGW_CXX} -std=c++20 -O2 -Wall -Wextra -Wpedantic
-          $<$<BOOL:${CMAKE_COMPILE_WARNING_AS_ERROR}>:-Werror> -static
-          -o ${window_probe} ${CMAKE_CURRENT_SOURCE_DIR}/WindowProbe.cpp
-  DEPENDS WindowProbe.cpp
-  COMMENT "Building WindowProbe.exe for Wine"
-  VERBATIM)
-add_custom_target(windows_window_probe DEPENDS ${window_probe})
+# window_probe.exe (built by the Windows build, tests/windows/CMakeLists.txt)
+# asks Win32, under Wine, about the program's window.
+set(window_probe ${windows_program}/window_probe.exe)
+if(NOT EXISTS ${window_probe})
+  message(FATAL_ERROR "${windows_program} holds no window_probe.exe: run scripts/windows")
+endif()
 
 add_executable(windows_program_tests
   ChildProcess.cpp
@@ -41,7 +35,7 @@ target_compile_definitions(windows_program_tests PRIVATE
   ZARV_ART="${CMAKE_SOURCE_DIR}/art/3d/yak_52"
   ZARV_WINDOW_PROBE="${window_probe}"
   ZARV_XDOTOOL="${ZARV_XDOTOOL}")
-add_dependencies(windows_program_tests zarv zarv-capture windows_window_probe)
+add_dependencies(windows_program_tests zarv zarv-capture)
 
 # One CTest test per suite; a suite's cases share one run of the program
 # where they can.

@@ -1,4 +1,4 @@
-// A Windows console program run under Wine beside zarv.exe, in the same Wine
+// window_probe.exe: a Windows console program run under Wine beside zarv.exe, in the same Wine
 // prefix: finds the top-level window of class "CWindow" captioned "Zarv" and
 // prints its outer and client rectangles in screen coordinates as Win32 has
 // them (the X server knows neither the class nor, with no window manager,
@@ -19,7 +19,7 @@ int main()
     const HWND window = FindWindowW(L"CWindow", L"Zarv");
     if (window == nullptr)
     {
-        std::fprintf(stderr, "WindowProbe: no window of class CWindow captioned Zarv\n");
+        std::fprintf(stderr, "window_probe: no window of class CWindow captioned Zarv\n");
         return 1;
     }
     wchar_t className[64] = {};

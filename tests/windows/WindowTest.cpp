@@ -5,7 +5,7 @@
 // frame is 3 pixels thick, its caption 19 tall), so a client area of
 // 1867×1008. Wine gives X the client area only and asks a window manager
 // (none here) for the frame; the Win32 class name stays inside Wine (X's
-// WM_CLASS is named after the program's file), so WindowProbe.exe asks Win32.
+// WM_CLASS is named after the program's file), so window_probe.exe asks Win32.
 #include "WineProgram.h"
 #include "XTopWindow.h"
 
@@ -63,7 +63,7 @@ TEST_F(WineWindow, Win32HasTheClassCWindowAndTheFrameAroundTheCentredClientArea)
 
     ChildProcess probe({Programs::WineRun().string(), Programs::WindowProbe().string()},
                        program.Folder().Bin());
-    ASSERT_EQ(probe.Wait(60), 0) << "WindowProbe.exe: " << probe.Errors();
+    ASSERT_EQ(probe.Wait(60), 0) << "window_probe.exe: " << probe.Errors();
     std::ostringstream expected;
     expected << "class CWindow\n"
              << "window " << kClient.x - kFrame << " " << kClient.y - kFrame - kCaption << " "
