@@ -149,6 +149,33 @@ TEST_F(Geometry, PretransformedVerticesCoverTheirPixelsExactly)
     EXPECT_EQ(picture.Count(kRed), 20 * 15);
 }
 
+TEST_F(Geometry, APixelCentreOnASlantedEdgeGoesToTheTriangleWhoseLeftEdgeItIs)
+{
+    if (OnOpenGlEs())
+        GTEST_SKIP() << "OpenGL ES cannot count window y down from the top (glClipControl); "
+                        "without, a centre on a slanted edge may go to either triangle";
+    struct Vertex
+    {
+        float x, y, z, rhw;
+        D3DCOLOR colour;
+    };
+    const DWORD fvf = D3DFVF_XYZRHW | D3DFVF_DIFFUSE;
+    // The shared edge (10, 10)-(40, 20) passes through the pixel centres
+    // (13, 11), (16, 12), ... (37, 19). It is the left edge of the green
+    // triangle above it and the right edge of the red one below.
+    const Vertex triangles[] = {{10, 10, 0.5f, 1, 0xFF00FF00}, {40, 5, 0.5f, 1, 0xFF00FF00},
+                                {40, 20, 0.5f, 1, 0xFF00FF00}, {10, 10, 0.5f, 1, 0xFFFF0000},
+                                {40, 20, 0.5f, 1, 0xFFFF0000}, {10, 40, 0.5f, 1, 0xFFFF0000}};
+    IDirect3DVertexBuffer9* vb = MakeVertices(triangles, sizeof triangles, fvf);
+    device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    BeginFrame();
+    Draw(vb, sizeof(Vertex), fvf, 2);
+    device_->EndScene();
+    const Picture picture = PresentAndRead();
+    for (int x = 13; x < 40; x += 3)
+        EXPECT_EQ(picture.At(x, 10 + (x - 10) / 3), kGreen) << "at " << x;
+}
+
 TEST_F(Geometry, TheDepthTestKeepsTheNearerTriangleInEitherOrder)
 {
     const ColourVertex triangles[] = {

@@ -85,10 +85,12 @@ bool GlBackend::Init(std::string& whyNot)
     if (program_ == nullptr)
         return false;
     // Direct3D's depth runs 0..1 in clip space; OpenGL's -1..1 unless told.
-    if (gl.ClipControl != nullptr)
-        gl.ClipControl(GL_LOWER_LEFT, GL_ZERO_TO_ONE);
-    remapDepth_ = gl.ClipControl == nullptr;
-    program_->SetRemapDepth(remapDepth_);
+    // Direct3D's window y runs down from the top, and only then does OpenGL
+    // decide a pixel centre on an edge as Direct3D does (see shader_source.h).
+    clipControl_ = gl.ClipControl != nullptr;
+    if (clipControl_)
+        gl.ClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
+    program_->SetClipControl(clipControl_);
     // What a vertex without a colour or normal reads: opaque white, as the
     // fixed function's default diffuse, and a zero normal.
     gl.VertexAttrib4f(kColourAttribute, 1.0f, 1.0f, 1.0f, 1.0f);
@@ -217,7 +219,7 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
         return; // made while the window was gone: there is nothing to draw from
 
     const VertexLayout layout = LayoutOf(state.fvf);
-    RasterState raster = RasterStateOf(state);
+    RasterState raster = RasterStateOf(state, clipControl_);
     if (raster.polygonMode != GL_FILL && Gl().PolygonMode == nullptr)
     {
         Fail(D3D_OK, "Draw: wireframe is not drawn on OpenGL ES; the triangles are filled");

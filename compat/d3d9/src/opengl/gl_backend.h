@@ -68,7 +68,9 @@ private:
     std::unique_ptr<ShaderProgram> program_;
     std::unique_ptr<BackBuffer> backBuffer_;
     D3DPRESENT_PARAMETERS presentParameters_;
-    bool remapDepth_ = false;
+    // Whether OpenGL clips and lays out window coordinates as Direct3D does
+    // (glClipControl): depth 0..1, window y down from the top.
+    bool clipControl_ = false;
     bool frameStarted_ = false;
     GlStatistics statistics_;
     FixedFunction fixedFunction_;

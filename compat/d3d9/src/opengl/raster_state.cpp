@@ -57,7 +57,7 @@ GLenum PolygonMode(DWORD fill)
 
 } // namespace
 
-RasterState RasterStateOf(const DeviceState& state)
+RasterState RasterStateOf(const DeviceState& state, bool yDown)
 {
     RasterState r;
     const bool depthBuffer = state.presentParameters.EnableAutoDepthStencil != FALSE;
@@ -65,19 +65,21 @@ RasterState RasterStateOf(const DeviceState& state)
     r.depthWrite = r.depthTest && state.RenderState(D3DRS_ZWRITEENABLE) != FALSE;
     r.depthFunc = CompareFunction(state.RenderState(D3DRS_ZFUNC));
 
-    // OpenGL decides the winding in window coordinates with y up, Direct3D
-    // with y down, but both look at the same picture: clockwise on screen is
-    // clockwise in both. Culling back faces with the front face set to the
-    // winding that is kept culls the other.
+    // OpenGL decides the winding in window coordinates. With y up, as by
+    // default, its clockwise is clockwise on screen; with y down it is
+    // counter-clockwise on screen. Culling back faces with the front face set
+    // to the winding that is kept culls the other.
+    const GLenum clockwiseOnScreen = yDown ? GL_CCW : GL_CW;
+    const GLenum counterClockwiseOnScreen = yDown ? GL_CW : GL_CCW;
     switch (state.RenderState(D3DRS_CULLMODE))
     {
     case D3DCULL_CW: // cull clockwise: keep counter-clockwise
         r.cull = true;
-        r.frontFace = GL_CCW;
+        r.frontFace = counterClockwiseOnScreen;
         break;
     case D3DCULL_CCW: // cull counter-clockwise: keep clockwise
         r.cull = true;
-        r.frontFace = GL_CW;
+        r.frontFace = clockwiseOnScreen;
         break;
     default:
         r.cull = false;

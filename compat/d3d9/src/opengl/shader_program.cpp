@@ -118,7 +118,7 @@ void ShaderProgram::FindLocations(Program& program)
     l.worldViewProjection = at("uWorldViewProjection");
     l.normalMatrix = at("uNormalMatrix");
     l.targetSize = at("uTargetSize");
-    l.remapDepth = at("uRemapDepth");
+    l.clipControl = at("uClipControl");
     l.lighting = at("uLighting");
     l.normalizeNormals = at("uNormalizeNormals");
     l.colourSources = at("uColourSources");
@@ -177,13 +177,13 @@ void ShaderProgram::SetTargetSize(int width, int height)
               {static_cast<float>(width), static_cast<float>(height)}, kVec2);
 }
 
-void ShaderProgram::SetRemapDepth(bool remap)
+void ShaderProgram::SetClipControl(bool on)
 {
     Program* const kept = current_;
     for (int mode = 0; mode < kModeCount; ++mode)
     {
         Use(mode);
-        SetInt(current_->at.remapDepth, current_->remapDepth, remap ? 1 : 0);
+        SetInt(current_->at.clipControl, current_->clipControl, on ? 1 : 0);
     }
     Use(static_cast<int>(kept - programs_.data()));
 }

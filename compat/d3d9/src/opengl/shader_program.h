@@ -39,16 +39,17 @@ public:
     void SetFlatShading(bool flat);
     void SetFixedFunction(const FixedFunction& values);
     void SetTextColour(D3DCOLOR colour);
-    // For every program: z from -w..w to 0..w in the vertex shader, where
-    // OpenGL cannot be told to clip depth to 0..1.
-    void SetRemapDepth(bool remap);
+    // For every program: whether OpenGL clips depth to 0..1 and counts window
+    // y down from the top (glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE)).
+    // Without, the vertex shader maps z from 0..w to -w..w itself.
+    void SetClipControl(bool on);
 
 private:
     struct Locations
     {
-        GLint worldViewProjection, normalMatrix, targetSize, remapDepth, lighting, normalizeNormals,
-            colourSources, materialDiffuse, materialAmbient, materialEmissive, ambient, lightCount,
-            towardsLight, lightDiffuse, flatShading, textColour, atlas;
+        GLint worldViewProjection, normalMatrix, targetSize, clipControl, lighting,
+            normalizeNormals, colourSources, materialDiffuse, materialAmbient, materialEmissive,
+            ambient, lightCount, towardsLight, lightDiffuse, flatShading, textColour, atlas;
     };
 
     // One program and the values OpenGL has for its uniforms. OpenGL starts
@@ -58,7 +59,7 @@ private:
     {
         GLuint id = 0;
         Locations at{};
-        int remapDepth = -1;
+        int clipControl = -1;
         int flatShading = -1;
         int lighting = -1;
         int normalizeNormals = -1;

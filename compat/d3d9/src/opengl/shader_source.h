@@ -44,7 +44,7 @@ layout(location = 2) in vec4 aColour;
 layout(location = 3) in vec2 aTexCoord;
 
 uniform vec2 uTargetSize;
-uniform bool uRemapDepth;
+uniform bool uClipControl;
 
 #if MODE == 0
 uniform mat4 uWorldViewProjection;
@@ -69,11 +69,19 @@ flat out vec4 vFlatColour;
 #endif
 
 // Direct3D 9 puts pixel centres on whole coordinates, OpenGL half a pixel
-// further on: geometry moves by as much to cover the same pixels. A hair
-// less than half keeps an edge on a whole coordinate off OpenGL's pixel
-// centre, so that it covers the pixels below and right of it, as
-// Direct3D's top-left rule does, and not those above.
-const float kPixelCentre = 0.5 - 1.0 / 64.0;
+// further on: geometry moves by as much to cover the same pixels. A centre
+// that lies exactly on an edge is Direct3D's when the edge is a top or a
+// left one. OpenGL (Mesa) decides such a tie the same way when its window y
+// runs down from the top (uClipControl): the move is then exactly half a
+// pixel. Otherwise (OpenGL ES, which cannot be told) it takes bottom edges
+// instead of top ones, and geometry moves by a hair less than half a pixel,
+// which keeps an edge off the centres it passes through: an edge along a
+// row of centres then covers the row below it and not the one above, as in
+// Direct3D, but a centre exactly on a slanted edge may go to the other side.
+float PixelCentre()
+{
+    return uClipControl ? 0.5 : 0.5 - 1.0 / 64.0;
+}
 
 // Back-buffer pixels (y down) to clip space; `centre` moves them onto
 // OpenGL's pixel centres.
@@ -106,16 +114,20 @@ void main()
     vTexCoord = aTexCoord;
     gl_Position = FromPixels(aPosition.xy, 0.0, 1.0, 0.0);
 #elif MODE == 1
-    gl_Position = FromPixels(aPosition.xy, aPosition.z, 1.0 / aPosition.w, kPixelCentre);
+    gl_Position = FromPixels(aPosition.xy, aPosition.z, 1.0 / aPosition.w, PixelCentre());
     vColour = VERTEX_COLOUR;
     vFlatColour = vColour;
 #else
     gl_Position = uWorldViewProjection * aPosition;
-    gl_Position.xy += vec2(2.0, -2.0) * kPixelCentre / uTargetSize * gl_Position.w;
+    gl_Position.xy += vec2(2.0, -2.0) * PixelCentre() / uTargetSize * gl_Position.w;
     vColour = uLighting ? Lit(VERTEX_COLOUR) : VERTEX_COLOUR;
     vFlatColour = vColour;
 #endif
-    if (uRemapDepth)
+    // With window y running down, clip-space y turns over to keep the
+    // picture upright; without glClipControl, depth 0..w becomes -w..w.
+    if (uClipControl)
+        gl_Position.y = -gl_Position.y;
+    else
         gl_Position.z = 2.0 * gl_Position.z - gl_Position.w;
 }
 )";
