@@ -17,25 +17,25 @@ set(d3d9_text_scenes text text-clipped)
 
 set(scene_folder ${CMAKE_CURRENT_BINARY_DIR}/d3d9-scenes)
 file(MAKE_DIRECTORY ${scene_folder})
-add_test(NAME Direct3dAgainstWine.DrawWithOurs COMMAND d3d9-scenes ${scene_folder}/ours)
-set_tests_properties(Direct3dAgainstWine.DrawWithOurs PROPERTIES
+add_test(NAME windows.direct3d.DrawWithOurs COMMAND d3d9-scenes ${scene_folder}/ours)
+set_tests_properties(windows.direct3d.DrawWithOurs PROPERTIES
   FIXTURES_SETUP d3d9_scenes
   ENVIRONMENT "SDL_VIDEODRIVER=offscreen;ZARV_NO_MESSAGE_BOX=1")
 # Wine reads the relative folder against the working directory.
-add_test(NAME Direct3dAgainstWine.DrawWithWine COMMAND ${wine_run} ${d3d9_scenes_exe} wine
+add_test(NAME windows.direct3d.DrawWithWine COMMAND ${wine_run} ${d3d9_scenes_exe} wine
   WORKING_DIRECTORY ${scene_folder})
-set_tests_properties(Direct3dAgainstWine.DrawWithWine PROPERTIES
+set_tests_properties(windows.direct3d.DrawWithWine PROPERTIES
   FIXTURES_SETUP d3d9_scenes TIMEOUT 300)
 
 foreach(scene IN LISTS d3d9_geometry_scenes)
-  add_test(NAME Direct3dAgainstWine.${scene}
+  add_test(NAME windows.direct3d.${scene}
     COMMAND d3d9-scenes-compare geometry ${scene_folder}/ours/${scene}.ppm
             ${scene_folder}/wine/${scene}.ppm ${scene_folder}/${scene}-difference.ppm)
-  set_tests_properties(Direct3dAgainstWine.${scene} PROPERTIES FIXTURES_REQUIRED d3d9_scenes)
+  set_tests_properties(windows.direct3d.${scene} PROPERTIES FIXTURES_REQUIRED d3d9_scenes)
 endforeach()
 foreach(scene IN LISTS d3d9_text_scenes)
-  add_test(NAME Direct3dAgainstWine.${scene}
+  add_test(NAME windows.direct3d.${scene}
     COMMAND d3d9-scenes-compare text ${scene_folder}/ours/${scene}.ppm
             ${scene_folder}/wine/${scene}.ppm)
-  set_tests_properties(Direct3dAgainstWine.${scene} PROPERTIES FIXTURES_REQUIRED d3d9_scenes)
+  set_tests_properties(windows.direct3d.${scene} PROPERTIES FIXTURES_REQUIRED d3d9_scenes)
 endforeach()
