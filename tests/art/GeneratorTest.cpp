@@ -1,12 +1,11 @@
 // The generator: run afresh into an empty folder it writes the committed
 // files byte for byte, and it refuses a folder it cannot write with one line.
 #include "ArtMesh.h"
+#include "ChildProcess.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -28,29 +27,18 @@ std::string ReadAll(const fs::path& path)
 class Generator : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() /
-                   ("yak52-art-test-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     // Runs the generator with `argument`; returns its exit status, its
     // standard error in `errors`.
     int Run(const std::string& argument, std::string& errors)
     {
-        const fs::path errorFile = m_folder / "stderr.txt";
-        const std::string command = std::string("'") + YAK52_ART_GENERATOR + "' '" + argument +
-                                    "' > /dev/null 2> '" + errorFile.string() + "'";
-        const int status = std::system(command.c_str());
-        errors = ReadAll(errorFile);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        test::ChildProcess generator({YAK52_ART_GENERATOR, argument}, fs::current_path());
+        const int status = generator.Wait(300).value_or(-1);
+        errors = generator.Errors();
+        return status;
     }
 
-    fs::path m_folder;
+    const test::ScratchFolder m_scratch{"yak52-art-test"};
+    const fs::path m_folder = m_scratch.Path();
 };
 
 TEST_F(Generator, WritesTheCommittedFilesByteForByte)
@@ -92,11 +80,9 @@ TEST_F(Generator, RefusesAnOutputThatIsNotAFolderWithOneLine)
 
 TEST_F(Generator, RefusesAMissingArgumentWithItsUsage)
 {
-    const std::string command = std::string("'") + YAK52_ART_GENERATOR + "' > /dev/null 2> '" +
-                                (m_folder / "usage.txt").string() + "'";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    EXPECT_NE(ReadAll(m_folder / "usage.txt").find("usage:"), std::string::npos);
+    test::ChildProcess generator({YAK52_ART_GENERATOR}, fs::current_path());
+    EXPECT_EQ(generator.Wait(60), 1);
+    EXPECT_NE(generator.Errors().find("usage:"), std::string::npos) << generator.Errors();
 }
 
 } // namespace

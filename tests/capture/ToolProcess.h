@@ -2,6 +2,8 @@
 // it printed; plus a scratch folder per test.
 #pragma once
 
+#include "ScratchFolder.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -49,19 +51,6 @@ private:
 std::vector<std::string> Lines(const std::string& text);
 
 // A fresh, empty folder removed with everything in it at the end.
-class ScratchFolder
-{
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
+using test::ScratchFolder;
 
 } // namespace capture_test

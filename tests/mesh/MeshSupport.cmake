@@ -15,7 +15,10 @@ add_library(stdio_mesh_reader STATIC
 target_include_directories(stdio_mesh_reader PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(stdio_mesh_reader PUBLIC zarv_mesh_reader mesh_test_support)
 
+include(${CMAKE_CURRENT_LIST_DIR}/../support/ScratchFolder.cmake)
+
 # mesh_test_support: a temporary folder for written files, canonical mesh
 # text and a cube (MeshTestSupport.h), for the tests and the mesh benchmark.
 add_library(mesh_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/MeshTestSupport.cpp)
 target_include_directories(mesh_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(mesh_test_support PUBLIC test_scratch_folder)

@@ -6,31 +6,6 @@
 #include <random>
 #include <sstream>
 
-TempFolder::TempFolder()
-{
-    // A random name; create_directory makes the folder only when no folder of
-    // that name exists, so two programs never share one.
-    std::random_device seed;
-    std::mt19937_64 random((static_cast<uint64_t>(seed()) << 32) ^ seed());
-    std::error_code error;
-    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    for (int attempt = 0; attempt < 100 && m_path.empty() && !error; ++attempt)
-    {
-        char name[32];
-        snprintf(name, sizeof(name), "mesh_test_%016llx",
-                 static_cast<unsigned long long>(random()));
-        if (std::filesystem::create_directory(base / name, error))
-            m_path = (base / name).generic_string();
-    }
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code error;
-    if (!m_path.empty())
-        std::filesystem::remove_all(m_path, error);
-}
-
 std::string TempFolder::Write(const std::string& name, const std::string& bytes) const
 {
     const std::string path = m_path + "/" + name;

@@ -2,6 +2,8 @@
 // write, and the canonical text of a mesh.
 #pragma once
 
+#include "ScratchFolder.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,21 +11,18 @@
 
 // A fresh folder under the system's temporary folder, removed with
 // everything in it when the object goes. Its path has forward slashes on
-// every platform, as the program writes the paths in its messages; empty
-// when no folder could be made.
+// every platform, as the program writes the paths in its messages.
 class TempFolder
 {
 public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    TempFolder() : m_path(m_folder.Path().generic_string()) {}
 
     const std::string& Path() const { return m_path; }
     // Writes the bytes to a file of that name in the folder; returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const;
 
 private:
+    test::ScratchFolder m_folder{"mesh-test"};
     std::string m_path;
 };
 

@@ -3,15 +3,11 @@
 #include <compat/dinput.h>
 #include <compat/win32.h>
 
-#include <unistd.h>
-
 void ShellTest::SetUp()
 {
     // The program reads its art from ../art/3d/yak_52/: run from a folder
     // whose ../art is the project's.
-    char pattern[] = "/tmp/zarv-shell-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_root = pattern;
+    m_root = m_folder.Path();
     std::filesystem::create_directories(m_root / "run");
     std::filesystem::create_directory_symlink(std::filesystem::path(ZARV_SOURCE_DIR) / "art",
                                               m_root / "art");
@@ -34,7 +30,6 @@ void ShellTest::TearDown()
     compat::d3d9::ResetForTests();
     compat::win32::ResetForTests();
     std::filesystem::current_path(m_savedDirectory);
-    std::filesystem::remove_all(m_root);
 }
 
 std::vector<compat::d3d9::RecordedCall> ShellTest::CallsNamed(std::string_view method)

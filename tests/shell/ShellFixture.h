@@ -2,6 +2,8 @@
 // clock, the recording device backend and the scripted keyboard.
 #pragma once
 
+#include "ScratchFolder.h"
+
 #include "app/App.h"
 
 #include <compat/d3d9.h>
@@ -27,6 +29,7 @@ protected:
     static std::vector<compat::d3d9::RecordedCall> DrawingCalls();
 
 private:
+    test::ScratchFolder m_folder{"zarv-shell"};
     std::filesystem::path m_root;
     std::filesystem::path m_savedDirectory;
 };

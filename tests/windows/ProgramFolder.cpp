@@ -1,7 +1,6 @@
 #include "ProgramFolder.h"
 
 #include <stdexcept>
-#include <stdlib.h>
 
 namespace windows_test
 {
@@ -10,20 +9,7 @@ namespace fs = std::filesystem;
 ProgramFolder::ProgramFolder(const std::vector<fs::path>& programs, const fs::path& art,
                              const std::string& missing)
 {
-    std::string pattern = (fs::temp_directory_path() / "zarv-windows-program-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a scratch folder");
-    m_root = pattern;
-    try
-    {
-        Fill(programs, art, missing);
-    }
-    catch (...)
-    {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-        throw;
-    }
+    Fill(programs, art, missing);
 }
 
 void ProgramFolder::Fill(const std::vector<fs::path>& programs, const fs::path& art,
@@ -32,7 +18,7 @@ void ProgramFolder::Fill(const std::vector<fs::path>& programs, const fs::path& 
     fs::create_directories(Bin());
     for (const fs::path& program : programs)
         fs::create_symlink(fs::absolute(program), Bin() / program.filename());
-    const fs::path meshes = m_root / "art" / "3d" / "yak_52";
+    const fs::path meshes = Root() / "art" / "3d" / "yak_52";
     fs::create_directories(meshes);
     bool left = missing.empty();
     for (const fs::directory_entry& file : fs::directory_iterator(art))
@@ -44,12 +30,6 @@ void ProgramFolder::Fill(const std::vector<fs::path>& programs, const fs::path& 
     }
     if (!left)
         throw std::runtime_error("no " + missing + " in " + art.string() + " to leave out");
-}
-
-ProgramFolder::~ProgramFolder()
-{
-    std::error_code ignored;
-    fs::remove_all(m_root, ignored);
 }
 
 } // namespace windows_test

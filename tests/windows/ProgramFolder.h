@@ -5,6 +5,8 @@
 // Removed, links and all, when dropped.
 #pragma once
 
+#include "ScratchFolder.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,19 +21,16 @@ public:
     // except `missing` into art/3d/yak_52/.
     ProgramFolder(const std::vector<std::filesystem::path>& programs,
                   const std::filesystem::path& art, const std::string& missing = "");
-    ~ProgramFolder();
-    ProgramFolder(const ProgramFolder&) = delete;
-    ProgramFolder& operator=(const ProgramFolder&) = delete;
 
     // Where the programs are, and where they are run from.
-    std::filesystem::path Bin() const { return m_root / "bin"; }
-    std::filesystem::path Root() const { return m_root; }
+    std::filesystem::path Bin() const { return m_root.Path() / "bin"; }
+    std::filesystem::path Root() const { return m_root.Path(); }
 
 private:
     void Fill(const std::vector<std::filesystem::path>& programs, const std::filesystem::path& art,
               const std::string& missing);
 
-    std::filesystem::path m_root;
+    test::ScratchFolder m_root{"zarv-windows-program"};
 };
 
 } // namespace windows_test

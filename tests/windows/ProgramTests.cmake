@@ -15,7 +15,6 @@ if(NOT EXISTS ${window_probe})
 endif()
 
 add_executable(windows_program_tests
-  ChildProcess.cpp
   EndingTest.cpp
   Frame.cpp
   FrameComparison.cpp
@@ -25,7 +24,7 @@ add_executable(windows_program_tests
   WineProgram.cpp
   XTopWindow.cpp
 )
-target_link_libraries(windows_program_tests PRIVATE test_x_window_pixels X11::X11 PNG::PNG
+target_link_libraries(windows_program_tests PRIVATE test_child_process test_x_window_pixels X11::X11 PNG::PNG
   GTest::gtest_main)
 target_compile_definitions(windows_program_tests PRIVATE
   ZARV_WINE_RUN="${wine_run}"

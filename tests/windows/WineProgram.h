@@ -16,6 +16,8 @@
 namespace windows_test
 {
 
+using test::ChildProcess;
+
 // What the tests run: the Windows program and what runs it, and the native
 // program and zarv-capture built from the same sources.
 struct Programs

@@ -14,6 +14,8 @@
 namespace windows_test
 {
 
+using test::ChildProcess;
+
 namespace
 {
 

@@ -7,8 +7,6 @@
 
 #include <compat/dinput.h>
 
-#include <unistd.h>
-
 void WorldTest::SetUp()
 {
     compat::dinput::ResetForTests();
@@ -22,9 +20,7 @@ void WorldTest::SetUp()
     g_rearCanopyTowardMax = false;
 
     // <tmp>/run is the working folder; <tmp>/art/3d/yak_52 holds the meshes.
-    char pattern[] = "/tmp/zarv-world-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    m_root = pattern;
+    m_root = m_folder.Path();
     std::filesystem::create_directories(m_root / "run");
     std::filesystem::create_directories(m_root / "art" / "3d" / "yak_52");
     m_savedDirectory = std::filesystem::current_path();
@@ -38,7 +34,6 @@ void WorldTest::TearDown()
     delete m_world;
     RecordingDeviceTest::TearDown();
     std::filesystem::current_path(m_savedDirectory);
-    std::filesystem::remove_all(m_root);
     compat::dinput::ResetForTests();
 }
 

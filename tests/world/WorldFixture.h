@@ -3,6 +3,7 @@
 #pragma once
 
 #include "RecordingDeviceTest.h"
+#include "ScratchFolder.h"
 #include "scene/PoseNode.h"
 #include "world/World.h"
 #include "world/WorldInspector.h"
@@ -30,6 +31,7 @@ protected:
 
     CWorldInspector Inspect() { return CWorldInspector(*m_world); }
 
+    test::ScratchFolder m_folder{"zarv-world"};
     std::filesystem::path m_root;
     std::filesystem::path m_savedDirectory;
     CWorld* m_world = nullptr;

@@ -6,13 +6,14 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 extern char** environ;
 
-namespace windows_test
+namespace test
 {
 namespace fs = std::filesystem;
 
@@ -30,14 +31,10 @@ std::string ReadFile(const fs::path& path)
 } // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& command, const fs::path& folder,
-                           const std::vector<std::string>& environment)
+                           const std::vector<std::string>& environment, long fileSizeLimit)
 {
-    std::string pattern = (fs::temp_directory_path() / "zarv-windows-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a scratch folder");
-    m_outputs = pattern;
-    const std::string outPath = (m_outputs / "stdout").string();
-    const std::string errPath = (m_outputs / "stderr").string();
+    const std::string outPath = m_outputs / "stdout";
+    const std::string errPath = m_outputs / "stderr";
 
     // Everything the child needs is made before fork: between fork and exec
     // it only calls functions that are safe there.
@@ -54,14 +51,12 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command, const fs::pa
         envp.push_back(*variable); // the first of two equal names wins
     envp.push_back(nullptr);
     const std::string folderText = folder.string();
+    rlimit limit{};
+    limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(fileSizeLimit);
 
     m_pid = fork();
     if (m_pid < 0)
-    {
-        std::error_code ignored;
-        fs::remove_all(m_outputs, ignored);
         throw std::runtime_error("cannot start " + command.front());
-    }
     if (m_pid == 0)
     {
         setpgid(0, 0);
@@ -72,6 +67,11 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command, const fs::pa
             dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0 ||
             chdir(folderText.c_str()) != 0)
             _exit(127);
+        if (fileSizeLimit > 0)
+        {
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
@@ -85,8 +85,6 @@ ChildProcess::~ChildProcess()
         kill(-m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
-    std::error_code ignored;
-    fs::remove_all(m_outputs, ignored);
 }
 
 std::optional<int> ChildProcess::Wait(double seconds)
@@ -108,12 +106,12 @@ std::optional<int> ChildProcess::Wait(double seconds)
 
 std::string ChildProcess::Output() const
 {
-    return ReadFile(m_outputs / "stdout");
+    return ReadFile(m_outputs.Path() / "stdout");
 }
 
 std::string ChildProcess::Errors() const
 {
-    return ReadFile(m_outputs / "stderr");
+    return ReadFile(m_outputs.Path() / "stderr");
 }
 
-} // namespace windows_test
+} // namespace test

@@ -1,8 +1,10 @@
-// A program run as a child process in a process group of its own, its
-// standard output and error kept in files. A program run under Wine is the
-// child of scripts/lib/wine-run, not the child itself: dropping a process
-// that still runs ends its whole group.
+// A program run as a child process in a process group of its own, as a user
+// would run it, its standard output and error kept in files. Dropping a
+// process that still runs ends its whole group (a program run under Wine is
+// the child of scripts/lib/wine-run, not the child itself). POSIX only.
 #pragma once
+
+#include "ScratchFolder.h"
 
 #include <filesystem>
 #include <optional>
@@ -10,16 +12,18 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace windows_test
+namespace test
 {
 
 class ChildProcess
 {
 public:
     // Starts `command` (its first word a path) in `folder`, with the test's
-    // environment plus `environment` ("NAME=value" entries).
+    // environment plus `environment` ("NAME=value" entries). A
+    // `fileSizeLimit` above 0 makes every write past that many bytes of a
+    // file fail (EFBIG), as a full disk would.
     ChildProcess(const std::vector<std::string>& command, const std::filesystem::path& folder,
-                 const std::vector<std::string>& environment = {});
+                 const std::vector<std::string>& environment = {}, long fileSizeLimit = 0);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -33,9 +37,9 @@ public:
     std::string Errors() const;
 
 private:
-    std::filesystem::path m_outputs; // a scratch folder for the two files
+    ScratchFolder m_outputs{"zarv-child"}; // for the two files
     pid_t m_pid = -1;
     std::optional<int> m_status;
 };
 
-} // namespace windows_test
+} // namespace test
