@@ -1,7 +1,7 @@
 // The program in a web page, in headless Chromium:
 //   - the picture after five simulated seconds: sky at the corners, both help
 //     texts top left in their colours, the white airframe and the red nose
-//     wheel near the middle;
+//     wheel near the middle; the status line names the release;
 //   - real key events (R, P, E then =, the camera keys) on a fixed frame
 //     time, the poses the page writes to its console compared with
 //     zarv-capture run natively on the same keys;
@@ -33,6 +33,10 @@ const capture = path.resolve(nativeBuild, "zarv-capture");
 const kWidth = 1280;
 const kHeight = 800;
 const kStepTimeout = 120000;
+// The release the status line names: project()'s version.
+const kVersion = (fs
+  .readFileSync(path.join(__dirname, "../../CMakeLists.txt"), "utf8")
+  .match(/^project\(zarv VERSION ([0-9.]+)/m) || [])[1];
 
 // A test run of the page: frames only on zarvStep, 1/60 s each.
 async function openTestRun() {
@@ -111,6 +115,8 @@ async function thePicture() {
       problems.push(`the camera help (top ${cyan.top}) is not above the key help (top ${red.top})`);
     if (found.white.count < 2000) problems.push(`no white airframe near the middle (${found.white.count} pixels)`);
     if (found.redWheel.count < 100) problems.push(`no red nose wheel near the middle (${found.redWheel.count} pixels)`);
+    const version = await session.page.evaluate(() => document.getElementById("version").textContent);
+    if (version !== `Zarv ${kVersion}`) problems.push(`the status line says "${version}", not "Zarv ${kVersion}"`);
     const errors = errorLines(session);
     if (errors) problems.push(`the console has errors: ${errors}`);
     if (problems.length) throw new Error(problems.join("; "));
