@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Starts the real program in an X window, presses Esc through the X server
 # (a real key event), and expects it to end with status 0 within seconds.
+#
+#   zarv_ends_on_escape.sh PROGRAM [FOLDER]
+#
+# The program runs in FOLDER, by default its own folder (where a build finds
+# the art at ../art/3d/yak_52/); an installed launcher runs from anywhere.
 set -u
 zarv=$1
+folder=${2:-$(dirname "$zarv")}
 if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
   echo "skipped: needs an X display and xdotool"
   exit 77
 fi
-cd "$(dirname "$zarv")"
+cd "$folder" || exit 1
 "$zarv" &
 pid=$!
 trap 'kill $pid 2>/dev/null' EXIT
