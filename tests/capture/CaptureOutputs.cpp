@@ -87,16 +87,21 @@ Picture ReadPng(const std::string& path)
     image.version = PNG_IMAGE_VERSION;
     if (png_image_begin_read_from_file(&image, path.c_str()) == 0)
         throw std::runtime_error("cannot read " + path + ": " + image.message);
-    image.format = PNG_FORMAT_RGB;
-    Picture picture;
-    picture.width = image.width;
-    picture.height = image.height;
-    picture.rgb.resize(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr) == 0)
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<std::uint8_t> rgba(PNG_IMAGE_SIZE(image));
+    if (png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr) == 0)
     {
         const std::string reason = image.message;
         png_image_free(&image);
         throw std::runtime_error("cannot read " + path + ": " + reason);
+    }
+    Picture picture;
+    picture.width = image.width;
+    picture.height = image.height;
+    for (std::size_t i = 0; i < rgba.size(); i += 4)
+    {
+        picture.rgb.insert(picture.rgb.end(), &rgba[i], &rgba[i + 3]);
+        picture.alpha.push_back(rgba[i + 3]);
     }
     return picture;
 }

@@ -56,11 +56,12 @@ struct Rgb
     int r = 0, g = 0, b = 0;
 };
 
-// An 8-bit RGB picture, top row first.
+// An 8-bit RGB picture, top row first, and its opacity.
 struct Picture
 {
     unsigned width = 0, height = 0;
     std::vector<std::uint8_t> rgb;
+    std::vector<std::uint8_t> alpha; // one a pixel; 255 where the file has none
 
     Rgb At(unsigned x, unsigned y) const;
     // How many pixels of the rectangle [x0, x1) × [y0, y1) pass the test.
@@ -75,7 +76,7 @@ struct Picture
     }
 };
 
-// Reads a PNG file as 8-bit RGB; throws when it cannot.
+// Reads a PNG file as 8-bit RGB and alpha; throws when it cannot.
 Picture ReadPng(const std::string& path);
 
 } // namespace capture_test

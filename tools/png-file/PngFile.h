@@ -1,4 +1,4 @@
-// Saves an image as an 8-bit RGB PNG file.
+// Saves an image as an 8-bit RGB or RGBA PNG file.
 #pragma once
 
 #include <cstdint>
@@ -12,5 +12,9 @@ namespace png_file
 // dropped). Returns "" on success, else one line saying why not.
 std::string WritePng(const std::string& path, unsigned width, unsigned height,
                      std::span<const std::uint32_t> pixels);
+
+// The same with the alpha kept (straight, not premultiplied): an RGBA PNG.
+std::string WritePngWithAlpha(const std::string& path, unsigned width, unsigned height,
+                              std::span<const std::uint32_t> pixels);
 
 } // namespace png_file

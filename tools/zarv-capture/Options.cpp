@@ -17,6 +17,7 @@ constexpr std::string_view kUsage =
     "usage: zarv-capture [--frames N] [--dt SECONDS] [--screen WxH]\n"
     "                    [--hold KEY:FIRST-LAST]... [--shot FRAME:FILE.png]...\n"
     "                    [--poses FILE.csv] [--art DIR]\n"
+    "       zarv-capture --help | --version\n"
     "Runs the program offscreen on a virtual clock and a scripted keyboard.\n"
     "  --frames N            frames to run (default 300)\n"
     "  --dt SECONDS          frame time, a decimal or a fraction such as 1/60 (default 1/60)\n"
@@ -26,11 +27,13 @@ constexpr std::string_view kUsage =
     "  --shot FRAME:FILE.png save the presented image after that frame\n"
     "  --poses FILE.csv      write frame,time,body,x,y,z,qx,qy,qz,qw after every frame\n"
     "  --art DIR             read the fifteen mesh files from DIR\n"
-    "It works from any folder: it changes to its own folder, where the program is\n"
-    "built, to find the art at ../art/3d/yak_52/ (or runs where ../art/3d/yak_52/\n"
-    "is DIR); relative paths are taken from the folder it was started in. Exit\n"
-    "status: 0 when every frame ran or Esc ended the run, 1 when start-up or\n"
-    "writing failed, 2 for a wrong command line.\n";
+    "  --help, --version     print this text or the version, and run nothing\n"
+    "It works from any folder. Without --art it reads the installed art,\n"
+    "../share/zarv/art/3d/yak_52/ beside its own folder, when there is one, and\n"
+    "otherwise the build tree's, ../art/3d/yak_52/ from its own folder, where the\n"
+    "program is built. Relative paths are taken from the folder it was started\n"
+    "in. Exit status: 0 when every frame ran or Esc ended the run, 1 when\n"
+    "start-up or writing failed, 2 for a wrong command line.\n";
 
 // A whole number made of digits only (no sign, no spaces).
 std::optional<long> ParseCount(std::string_view text)
@@ -206,6 +209,11 @@ ParseResult ParseOptions(std::span<const std::string_view> args)
         if (name == "--help" || name == "-h")
         {
             parser.Result().help = true;
+            continue;
+        }
+        if (name == "--version")
+        {
+            parser.Result().version = true;
             continue;
         }
         if (!name.starts_with("--"))

@@ -2,6 +2,7 @@
 //   zarv-capture [--frames N] [--dt SECONDS] [--screen WxH]
 //                [--hold KEY:FIRST-LAST]... [--shot FRAME:FILE.png]...
 //                [--poses FILE.csv] [--art DIR]
+//   zarv-capture --help | --version
 // Parsing only checks the text; whether the files can be written is checked
 // when the run starts.
 #pragma once
@@ -41,6 +42,7 @@ struct Options
     std::string posesPath; // empty: no poses file
     std::string artPath;   // the fifteen mesh files; empty: the art beside the tool
     bool help = false;     // --help: print the usage and run nothing
+    bool version = false;  // --version: print the version and run nothing
 };
 
 // The most frames one run takes, and the longest frame time: together they

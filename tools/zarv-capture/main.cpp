@@ -2,11 +2,13 @@
 // See Options.h for the command line and Capture.h for the run.
 //
 // The program reads its art from "..\art\3d\yak_52\" relative to its working
-// directory, as it does when started from the build folder. The tool is
-// built into that same folder, so it changes to the folder of its own
-// executable before start-up (or, with --art, to a folder made for the run
-// whose ../art/3d/yak_52 is the chosen one); paths given relative to the
-// caller's directory are made absolute first, so it works from anywhere.
+// directory. Installed, the tool changes to the installed art's folder
+// (share/zarv/art, whose ../art/3d/yak_52 is share/zarv/art/3d/yak_52), found
+// from its own executable as the launcher finds it; in the build tree, where
+// it is built beside the program, to its own folder; with --art, to a folder
+// made for the run whose ../art/3d/yak_52 is the chosen one. Paths given
+// relative to the caller's directory are made absolute first, so it works
+// from anywhere.
 #include "ArtFolder.h"
 #include "Capture.h"
 #include "Options.h"
@@ -70,6 +72,11 @@ int main(int argc, char** argv)
         std::fputs(capture::Usage().data(), stdout);
         return capture::kRan;
     }
+    if (options.version)
+    {
+        std::puts("zarv-capture " ZARV_VERSION);
+        return capture::kRan;
+    }
 
     if (!options.posesPath.empty())
     {
@@ -122,6 +129,9 @@ int main(int argc, char** argv)
         if (error)
             return Fail(capture::kFailed, "cannot find the tool's own folder: " + error.message());
         working = executable.parent_path();
+        const fs::path installed = (working / ZARV_INSTALLED_ART_FROM_BIN).lexically_normal();
+        if (fs::is_directory(installed / "3d" / "yak_52", error))
+            working = installed;
     }
     fs::current_path(working, error);
     if (error)

@@ -1,0 +1,146 @@
+// The build installed as a package build installs it (DESTDIR=<stage>,
+// prefix /usr; the install.stage fixture): every file a user or a desktop
+// looks for is there, the desktop entry and the AppStream metadata pass
+// their validators, the manual pages render without warnings, and the
+// installed capture tool works from any folder on the installed art.
+#include "CaptureOutputs.h"
+#include "ChildProcess.h"
+#include "ScratchFolder.h"
+
+#include "world/MeshTable.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+const fs::path kUsr = fs::path(ZARV_STAGE) / "usr";
+const std::string kId = ZARV_APP_ID;
+
+struct Run
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs `command` (its first word a path) in `folder` and waits for it.
+Run RunIn(const std::vector<std::string>& command, const fs::path& folder,
+          const std::vector<std::string>& environment = {})
+{
+    test::ChildProcess child(command, folder, environment);
+    Run run;
+    if (const std::optional<int> status = child.Wait(300))
+        run.status = *status;
+    run.out = child.Output();
+    run.err = child.Errors();
+    return run;
+}
+
+bool IsExecutableFile(const fs::path& path)
+{
+    struct stat info{};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXOTH);
+}
+
+TEST(InstalledTree, HoldsTheLauncherTheProgramTheToolAndTheArt)
+{
+    EXPECT_TRUE(IsExecutableFile(kUsr / "bin/zarv")) << "the launcher";
+    EXPECT_TRUE(IsExecutableFile(kUsr / "bin/zarv-capture"));
+    EXPECT_TRUE(IsExecutableFile(kUsr / "lib/zarv/zarv")) << "the program";
+    for (const MeshTableEntry& entry : CWorld::s_meshTable)
+        EXPECT_TRUE(fs::is_regular_file(kUsr / "share/zarv/art/3d/yak_52" / GetMeshFileName(entry)))
+            << GetMeshFileName(entry);
+}
+
+TEST(InstalledTree, HoldsTheDesktopFilesAndManualPages)
+{
+    EXPECT_TRUE(fs::is_regular_file(kUsr / "share/applications" / (kId + ".desktop")));
+    EXPECT_TRUE(fs::is_regular_file(kUsr / "share/metainfo" / (kId + ".metainfo.xml")));
+    EXPECT_TRUE(fs::is_regular_file(kUsr / "share/man/man6/zarv.6"));
+    EXPECT_TRUE(fs::is_regular_file(kUsr / "share/man/man1/zarv-capture.1"));
+}
+
+// Each size is what its folder says, the corners are transparent and the
+// aircraft, opaque, fills much of the square.
+TEST(InstalledTree, HoldsTheIconAtEachSizeOnATransparentBackground)
+{
+    for (unsigned size : {48u, 128u, 256u})
+    {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        const fs::path path = kUsr / "share/icons/hicolor" / folder / "apps" / (kId + ".png");
+        ASSERT_TRUE(fs::is_regular_file(path)) << path;
+        const capture_test::Picture icon = capture_test::ReadPng(path.string());
+        EXPECT_EQ(icon.width, size);
+        EXPECT_EQ(icon.height, size);
+        EXPECT_EQ(icon.alpha.front(), 0) << folder << " top-left corner";
+        EXPECT_EQ(icon.alpha.back(), 0) << folder << " bottom-right corner";
+        int opaque = 0;
+        for (std::uint8_t alpha : icon.alpha)
+            opaque += alpha == 255 ? 1 : 0;
+        EXPECT_GT(opaque, int(size * size / 8)) << folder;
+    }
+}
+
+TEST(InstalledTree, DesktopEntryAndMetadataPassTheirValidators)
+{
+    const fs::path share = kUsr / "share";
+    const Run desktop =
+        RunIn({DESKTOP_FILE_VALIDATE, (share / "applications" / (kId + ".desktop")).string()}, "/");
+    EXPECT_EQ(desktop.status, 0) << desktop.out << desktop.err;
+    EXPECT_EQ(desktop.out + desktop.err, "");
+    // Offline: nothing in the metadata needs the network to be checked.
+    const Run metainfo = RunIn({APPSTREAMCLI, "validate", "--no-net", "--pedantic",
+                                (share / "metainfo" / (kId + ".metainfo.xml")).string()},
+                               "/");
+    EXPECT_EQ(metainfo.status, 0) << metainfo.out << metainfo.err;
+    EXPECT_EQ(metainfo.out.find("I: "), std::string::npos) << metainfo.out;
+    EXPECT_EQ(metainfo.out.find("P: "), std::string::npos) << metainfo.out;
+}
+
+TEST(InstalledTree, ManualPagesRenderWithoutWarnings)
+{
+    for (const char* page : {"man6/zarv.6", "man1/zarv-capture.1"})
+    {
+        const std::string path = (kUsr / "share/man" / page).string();
+        const Run man = RunIn({MAN, "--warnings", "-E", "UTF-8", "-l", path}, "/",
+                              {"LC_ALL=C.UTF-8", "MANROFFSEQ=", "MANWIDTH=80"});
+        EXPECT_EQ(man.status, 0) << page << ": " << man.err;
+        EXPECT_EQ(man.err, "") << page;
+        EXPECT_NE(man.out.find("NAME"), std::string::npos) << page;
+        const Run groff = RunIn({GROFF, "-man", "-ww", "-z", path}, "/");
+        EXPECT_EQ(groff.status, 0) << page << ": " << groff.err;
+        EXPECT_EQ(groff.err, "") << page;
+    }
+}
+
+// Started from /, the installed tool finds the installed art beside it and
+// draws the same settled aircraft as the build tree's tool on its art.
+TEST(InstalledTree, CaptureToolDrawsTheAircraftFromAnyFolder)
+{
+    test::ScratchFolder folder;
+    const Run installed =
+        RunIn({(kUsr / "bin/zarv-capture").string(), "--frames", "300", "--shot",
+               "299:" + (folder / "installed.png")},
+              "/");
+    ASSERT_EQ(installed.status, 0) << installed.err;
+    const Run built =
+        RunIn({ZARV_CAPTURE_PATH, "--frames", "300", "--shot", "299:" + (folder / "built.png")},
+              "/");
+    ASSERT_EQ(built.status, 0) << built.err;
+    const capture_test::Picture a = capture_test::ReadPng(folder / "installed.png");
+    const capture_test::Picture b = capture_test::ReadPng(folder / "built.png");
+    EXPECT_EQ(a.width, b.width);
+    EXPECT_EQ(a.height, b.height);
+    EXPECT_TRUE(a.rgb == b.rgb) << "the installed tool's picture differs from the build tree's";
+}
+
+} // namespace

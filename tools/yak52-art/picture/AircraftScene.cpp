@@ -1,0 +1,130 @@
+#include "AircraftScene.h"
+
+#include "render/Mesh.h"
+#include "world/MeshTable.h"
+#include "world/WorldInspector.h"
+
+#include <compat/win32.h>
+
+#include <cstdlib>
+
+namespace yak52_picture
+{
+namespace
+{
+
+// Start places: the fuselage body, the wheels, and where the struts are drawn.
+const D3DXVECTOR3 kFuselage(0.0f, 5.8f, 0.1f);
+const D3DXVECTOR3 kLeftWheel(1.41f, 4.9f, -0.15f);
+const D3DXVECTOR3 kRightWheel(-1.41f, 4.9f, -0.15f);
+const D3DXVECTOR3 kFrontWheel(0.0f, 4.8f, 1.6f);
+const D3DXVECTOR3 kFrontStrutOffset(0.0f, 0.21f, -0.05f);
+const D3DXVECTOR3 kLeftStrutOffset(0.125f, 0.13f, 0.015f);
+const D3DXVECTOR3 kRightStrutOffset(-0.125f, 0.13f, 0.015f);
+
+// The start-up state of the device: world, projection, one white
+// directional light shining towards -z, grey ambient.
+void SetUpDevice(IDirect3DDevice9* device, unsigned width, unsigned height)
+{
+    D3DXMATRIX matrix;
+    D3DXMatrixIdentity(&matrix);
+    device->SetTransform(D3DTS_WORLD, &matrix);
+    D3DXMatrixPerspectiveFovLH(&matrix, D3DX_PI / 4,
+                               static_cast<float>(width) / static_cast<float>(height), 0.5f,
+                               1000.0f);
+    device->SetTransform(D3DTS_PROJECTION, &matrix);
+
+    D3DLIGHT9 light = {};
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse.r = light.Diffuse.g = light.Diffuse.b = light.Diffuse.a = 1.0f;
+    light.Range = 1000.0f;
+    D3DXVECTOR3 direction(0.0f, 0.0f, -1.0f);
+    D3DXVec3Normalize(reinterpret_cast<D3DXVECTOR3*>(&light.Direction), &direction);
+    device->SetLight(0, &light);
+    device->LightEnable(0, TRUE);
+    device->SetRenderState(D3DRS_AMBIENT, 0xFF7F7F7F);
+}
+
+// The world's meshes as the program loads them, but from `folder`: each file
+// of the world's mesh table into the member the table names. The world holds
+// nothing else and is never started; it deletes the meshes when it goes.
+std::string LoadMeshes(CWorld& world, const std::string& folder)
+{
+    for (const MeshTableEntry& entry : CWorld::s_meshTable)
+    {
+        CMesh*& mesh = world.*entry.mesh;
+        mesh = new CMesh();
+        if (!mesh->Load((folder + "/" + GetMeshFileName(entry)).c_str()))
+            return mesh->GetError();
+    }
+    return {};
+}
+
+void DrawAt(IDirect3DDevice9* device, CMesh& mesh, const D3DXVECTOR3& position,
+            const D3DMATERIAL9& material)
+{
+    D3DXMATRIX world;
+    D3DXMatrixTranslation(&world, position.x, position.y, position.z);
+    device->SetTransform(D3DTS_WORLD, &world);
+    device->SetMaterial(&material);
+    DrawMesh(&mesh);
+}
+
+} // namespace
+
+std::string AircraftScene::Open(unsigned width, unsigned height, const std::string& artFolder)
+{
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    compat::win32::SetVirtualScreenSize(1920, 1080);
+    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    // The pictures are the back buffer as drawn, not the window's scaled picture.
+    compat::d3d9::KeepBackBuffer(true);
+
+    WindowParam windowParam = DefaultWindowParam();
+    windowParam.width = static_cast<int>(width);
+    windowParam.height = static_cast<int>(height);
+    if (!m_window.Create(L"yak52-render", &windowParam, nullptr))
+        return "cannot create the offscreen window (SDL's offscreen video driver)";
+    DeviceParam deviceParam = DefaultDeviceParam();
+    deviceParam.width = static_cast<int>(width);
+    deviceParam.height = static_cast<int>(height);
+    if (!m_graphics.Create(m_window.GetHandle(), &deviceParam))
+        return "cannot create the OpenGL device";
+    SetUpDevice(Device(), width, height);
+
+    m_world = std::make_unique<CWorld>();
+    return LoadMeshes(*m_world, artFolder);
+}
+
+std::string AircraftScene::Draw(const View& view, D3DCOLOR clear, compat::d3d9::Image& image)
+{
+    IDirect3DDevice9* device = Device();
+    const CWorldInspector meshes(*m_world);
+    D3DMATERIAL9 white = {}, red = {};
+    white.Diffuse.r = white.Diffuse.g = white.Diffuse.b = 1.0f;
+    red.Diffuse.r = 1.0f;
+
+    D3DXMATRIX matView;
+    D3DXMatrixLookAtLH(&matView, &view.eye, &view.at, &view.up);
+    device->SetTransform(D3DTS_VIEW, &matView);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, clear, 1.0f,
+                  0);
+    device->BeginScene();
+    device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    device->SetRenderState(D3DRS_LIGHTING, TRUE);
+    device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
+    DrawAt(device, *meshes.FuselageMesh(), kFuselage, white);
+    DrawAt(device, *meshes.FrontWheelMesh(), kFrontWheel, red);
+    DrawAt(device, *meshes.FrontStrutMesh(), kFrontWheel + kFrontStrutOffset, white);
+    DrawAt(device, *meshes.MainStrutMesh(), kLeftWheel + kLeftStrutOffset, white);
+    DrawAt(device, *meshes.MainStrutMesh(), kRightWheel + kRightStrutOffset, white);
+    DrawAt(device, *meshes.LeftWheelMesh(), kLeftWheel, white);
+    DrawAt(device, *meshes.RightWheelMesh(), kRightWheel, white);
+    device->EndScene();
+    device->Present(nullptr, nullptr, m_window.GetHandle(), nullptr);
+    if (FAILED(compat::d3d9::ReadPresentedImage(device, image)))
+        return "cannot read back the presented image";
+    return {};
+}
+
+} // namespace yak52_picture

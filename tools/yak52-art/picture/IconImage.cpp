@@ -1,0 +1,99 @@
+#include "IconImage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace yak52_picture
+{
+namespace
+{
+
+struct Box
+{
+    unsigned left, top, right, bottom; // right and bottom exclusive
+};
+
+// The smallest box around the opaque pixels; empty (left == right) if none.
+Box OpaqueBox(const RgbaImage& image)
+{
+    Box box{image.width, image.height, 0, 0};
+    for (unsigned y = 0; y < image.height; ++y)
+        for (unsigned x = 0; x < image.width; ++x)
+            if (image.pixels[std::size_t(y) * image.width + x] >> 24)
+            {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+    if (box.right == 0)
+        box.left = box.right = box.top = box.bottom = 0;
+    return box;
+}
+
+// How much of the source pixel [i, i+1) lies in [from, to).
+double Overlap(double from, double to, unsigned i)
+{
+    return std::max(0.0, std::min(to, i + 1.0) - std::max(from, double(i)));
+}
+
+} // namespace
+
+RgbaImage CutOut(const compat::d3d9::Image& onBlack, const compat::d3d9::Image& onWhite)
+{
+    RgbaImage out{onBlack.width, onBlack.height, {}};
+    out.pixels.resize(onBlack.pixels.size());
+    for (std::size_t i = 0; i < out.pixels.size() && i < onWhite.pixels.size(); ++i)
+    {
+        const std::uint32_t rgb = onBlack.pixels[i] & 0xFFFFFFu;
+        out.pixels[i] = rgb == (onWhite.pixels[i] & 0xFFFFFFu) ? 0xFF000000u | rgb : 0u;
+    }
+    return out;
+}
+
+RgbaImage FramedIcon(const RgbaImage& cutOut, unsigned size, double fill)
+{
+    const Box box = OpaqueBox(cutOut);
+    if (box.left == box.right || size == 0)
+        return {};
+    // The square of the source that becomes the icon, in source pixels.
+    const double side = std::max(box.right - box.left, box.bottom - box.top) / fill;
+    const double originX = (box.left + box.right) / 2.0 - side / 2.0;
+    const double originY = (box.top + box.bottom) / 2.0 - side / 2.0;
+    const double step = side / size;
+
+    RgbaImage icon{size, size, std::vector<std::uint32_t>(std::size_t(size) * size)};
+    for (unsigned v = 0; v < size; ++v)
+    {
+        const double y0 = originY + v * step, y1 = y0 + step;
+        const unsigned rowFirst = unsigned(std::max(0.0, std::floor(y0)));
+        const unsigned rowEnd = unsigned(std::clamp(std::ceil(y1), 0.0, double(cutOut.height)));
+        for (unsigned u = 0; u < size; ++u)
+        {
+            const double x0 = originX + u * step, x1 = x0 + step;
+            const unsigned colFirst = unsigned(std::max(0.0, std::floor(x0)));
+            const unsigned colEnd = unsigned(std::clamp(std::ceil(x1), 0.0, double(cutOut.width)));
+            // Colour weighted by coverage (premultiplied), over the whole area.
+            double a = 0, r = 0, g = 0, b = 0;
+            for (unsigned y = rowFirst; y < rowEnd; ++y)
+                for (unsigned x = colFirst; x < colEnd; ++x)
+                {
+                    const std::uint32_t p = cutOut.pixels[std::size_t(y) * cutOut.width + x];
+                    const double w = Overlap(x0, x1, x) * Overlap(y0, y1, y) * (p >> 24) / 255.0;
+                    a += w;
+                    r += w * ((p >> 16) & 0xFF);
+                    g += w * ((p >> 8) & 0xFF);
+                    b += w * (p & 0xFF);
+                }
+            if (a <= 0)
+                continue;
+            auto channel = [](double value) { return std::uint32_t(std::lround(value)) & 0xFF; };
+            icon.pixels[std::size_t(v) * size + u] = channel(255 * a / (step * step)) << 24 |
+                                                     channel(r / a) << 16 | channel(g / a) << 8 |
+                                                     channel(b / a);
+        }
+    }
+    return icon;
+}
+
+} // namespace yak52_picture
