@@ -77,6 +77,15 @@ TEST(CaptureCommandLine, HelpPrintsTheUsageAndRunsNothing)
     EXPECT_EQ(run.err, "");
 }
 
+TEST(CaptureCommandLine, VersionPrintsTheProjectsVersionAndRunsNothing)
+{
+    ScratchFolder folder;
+    const ToolRun run = RunTool({"--version"}, folder.Path());
+    EXPECT_EQ(run.status, 0) << run.Describe();
+    EXPECT_EQ(run.out, "zarv-capture " ZARV_VERSION "\n");
+    EXPECT_EQ(run.err, "");
+}
+
 TEST(CaptureCommandLine, OutputPathsAreTheCallersAndTheArtIsFoundFromAnyFolder)
 {
     ScratchFolder folder;

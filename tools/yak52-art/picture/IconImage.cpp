@@ -96,4 +96,40 @@ RgbaImage FramedIcon(const RgbaImage& cutOut, unsigned size, double fill)
     return icon;
 }
 
+RgbaImage WithRim(const RgbaImage& icon, int radius, double opacity)
+{
+    constexpr double kRimGrey = 0x28;
+    const int w = int(icon.width), h = int(icon.height);
+    auto alphaAt = [&](int x, int y)
+    { return double(icon.pixels[std::size_t(y) * icon.width + x] >> 24) / 255.0; };
+    RgbaImage out = icon;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+            // The rim: the most opaque pixel of the model within the radius.
+            double rim = 0;
+            for (int dy = -radius; dy <= radius; ++dy)
+                for (int dx = -radius; dx <= radius; ++dx)
+                    if (dx * dx + dy * dy <= radius * radius + radius && x + dx >= 0 &&
+                        x + dx < w && y + dy >= 0 && y + dy < h)
+                        rim = std::max(rim, alphaAt(x + dx, y + dy));
+            rim *= opacity;
+            // The model over the rim (straight alpha).
+            const std::uint32_t p = icon.pixels[std::size_t(y) * icon.width + x];
+            const double a = alphaAt(x, y);
+            const double alpha = a + rim * (1 - a);
+            if (alpha <= 0)
+                continue;
+            auto mix = [&](int shift)
+            {
+                const double model = (p >> shift) & 0xFF;
+                const double value = (model * a + kRimGrey * rim * (1 - a)) / alpha;
+                return (std::uint32_t(std::lround(value)) & 0xFF) << shift;
+            };
+            out.pixels[std::size_t(y) * icon.width + x] =
+                (std::uint32_t(std::lround(alpha * 255)) & 0xFF) << 24 | mix(16) | mix(8) | mix(0);
+        }
+    return out;
+}
+
 } // namespace yak52_picture

@@ -29,4 +29,8 @@ RgbaImage CutOut(const compat::d3d9::Image& onBlack, const compat::d3d9::Image& 
 // when the cut-out holds no model pixel.
 RgbaImage FramedIcon(const RgbaImage& cutOut, unsigned size, double fill);
 
+// The icon over a dark rim `radius` pixels wide (`opacity` from 0 to 1), so
+// that a light model stands out on a light background too.
+RgbaImage WithRim(const RgbaImage& icon, int radius, double opacity);
+
 } // namespace yak52_picture

@@ -9,6 +9,7 @@
 #include "IconImage.h"
 #include "PngFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -22,12 +23,15 @@ namespace
 constexpr unsigned kRenderSide = 1024;
 constexpr unsigned kLargestIcon = 512;
 // The model's longer side fills this much of the icon.
-constexpr double kFill = 0.96;
+constexpr double kFill = 0.94;
+// How dark the rim around the model is: enough to show a white aircraft on
+// a white background, little enough not to look drawn round.
+constexpr double kRimOpacity = 0.55;
 
 // Ahead of the left wing and a little above; the aircraft's middle is about
 // 1.2 m behind the fuselage body's centre (5.8 m up at the start place).
 const yak52_picture::View kView = {
-    {-6.2f, 8.4f, 7.4f}, {0.0f, 5.5f, -0.9f}, {0.0f, 1.0f, 0.0f}};
+    {-7.0f, 11.0f, 6.0f}, {0.0f, 5.5f, -0.9f}, {0.0f, 1.0f, 0.0f}};
 
 struct Request
 {
@@ -63,7 +67,7 @@ void LightForAPicture(IDirect3DDevice9* device)
         -(toEye + D3DXVECTOR3(-4.0f, 9.0f, 2.0f)),
         -(toEye + D3DXVECTOR3(9.0f, -2.0f, -3.0f)),
     };
-    const float strengths[] = {0.95f, 0.45f};
+    const float strengths[] = {0.85f, 0.3f};
     for (DWORD i = 0; i < 2; ++i)
     {
         D3DLIGHT9 light = {};
@@ -106,9 +110,11 @@ int main(int argc, char** argv)
 
     for (const Request& request : requests)
     {
-        const yak52_picture::RgbaImage icon = FramedIcon(cutOut, request.size, kFill);
-        if (icon.width == 0)
+        const yak52_picture::RgbaImage framed = FramedIcon(cutOut, request.size, kFill);
+        if (framed.width == 0)
             return Fail(1, "the aircraft is not in the picture");
+        const int rimWidth = std::max(1, int(request.size / 96));
+        const yak52_picture::RgbaImage icon = WithRim(framed, rimWidth, kRimOpacity);
         if (const std::string failure =
                 png_file::WritePngWithAlpha(request.path, icon.width, icon.height, icon.pixels);
             !failure.empty())
