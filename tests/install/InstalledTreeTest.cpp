@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 const fs::path kUsr = fs::path(ZARV_STAGE) / "usr";
 const std::string kId = ZARV_APP_ID;
 
-struct Run
+struct ProgramRun
 {
     int status = -1;
     std::string out;
@@ -33,11 +33,11 @@ struct Run
 };
 
 // Runs `command` (its first word a path) in `folder` and waits for it.
-Run RunIn(const std::vector<std::string>& command, const fs::path& folder,
-          const std::vector<std::string>& environment = {})
+ProgramRun RunIn(const std::vector<std::string>& command, const fs::path& folder,
+                 const std::vector<std::string>& environment = {})
 {
     test::ChildProcess child(command, folder, environment);
-    Run run;
+    ProgramRun run;
     if (const std::optional<int> status = child.Wait(300))
         run.status = *status;
     run.out = child.Output();
@@ -47,7 +47,9 @@ Run RunIn(const std::vector<std::string>& command, const fs::path& folder,
 
 bool IsExecutableFile(const fs::path& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IXOTH);
 }
 
@@ -93,14 +95,14 @@ TEST(InstalledTree, HoldsTheIconAtEachSizeOnATransparentBackground)
 TEST(InstalledTree, DesktopEntryAndMetadataPassTheirValidators)
 {
     const fs::path share = kUsr / "share";
-    const Run desktop =
+    const ProgramRun desktop =
         RunIn({DESKTOP_FILE_VALIDATE, (share / "applications" / (kId + ".desktop")).string()}, "/");
     EXPECT_EQ(desktop.status, 0) << desktop.out << desktop.err;
     EXPECT_EQ(desktop.out + desktop.err, "");
     // Offline: nothing in the metadata needs the network to be checked.
-    const Run metainfo = RunIn({APPSTREAMCLI, "validate", "--no-net", "--pedantic",
-                                (share / "metainfo" / (kId + ".metainfo.xml")).string()},
-                               "/");
+    const ProgramRun metainfo = RunIn({APPSTREAMCLI, "validate", "--no-net", "--pedantic",
+                                       (share / "metainfo" / (kId + ".metainfo.xml")).string()},
+                                      "/");
     EXPECT_EQ(metainfo.status, 0) << metainfo.out << metainfo.err;
     EXPECT_EQ(metainfo.out.find("I: "), std::string::npos) << metainfo.out;
     EXPECT_EQ(metainfo.out.find("P: "), std::string::npos) << metainfo.out;
@@ -111,12 +113,12 @@ TEST(InstalledTree, ManualPagesRenderWithoutWarnings)
     for (const char* page : {"man6/zarv.6", "man1/zarv-capture.1"})
     {
         const std::string path = (kUsr / "share/man" / page).string();
-        const Run man = RunIn({MAN, "--warnings", "-E", "UTF-8", "-l", path}, "/",
-                              {"LC_ALL=C.UTF-8", "MANROFFSEQ=", "MANWIDTH=80"});
+        const ProgramRun man = RunIn({MAN, "--warnings", "-E", "UTF-8", "-l", path}, "/",
+                                     {"LC_ALL=C.UTF-8", "MANROFFSEQ=", "MANWIDTH=80"});
         EXPECT_EQ(man.status, 0) << page << ": " << man.err;
         EXPECT_EQ(man.err, "") << page;
         EXPECT_NE(man.out.find("NAME"), std::string::npos) << page;
-        const Run groff = RunIn({GROFF, "-man", "-ww", "-z", path}, "/");
+        const ProgramRun groff = RunIn({GROFF, "-man", "-ww", "-z", path}, "/");
         EXPECT_EQ(groff.status, 0) << page << ": " << groff.err;
         EXPECT_EQ(groff.err, "") << page;
     }
@@ -127,14 +129,12 @@ TEST(InstalledTree, ManualPagesRenderWithoutWarnings)
 TEST(InstalledTree, CaptureToolDrawsTheAircraftFromAnyFolder)
 {
     test::ScratchFolder folder;
-    const Run installed =
-        RunIn({(kUsr / "bin/zarv-capture").string(), "--frames", "300", "--shot",
-               "299:" + (folder / "installed.png")},
-              "/");
+    const ProgramRun installed = RunIn({(kUsr / "bin/zarv-capture").string(), "--frames", "300",
+                                        "--shot", "299:" + (folder / "installed.png")},
+                                       "/");
     ASSERT_EQ(installed.status, 0) << installed.err;
-    const Run built =
-        RunIn({ZARV_CAPTURE_PATH, "--frames", "300", "--shot", "299:" + (folder / "built.png")},
-              "/");
+    const ProgramRun built = RunIn(
+        {ZARV_CAPTURE_PATH, "--frames", "300", "--shot", "299:" + (folder / "built.png")}, "/");
     ASSERT_EQ(built.status, 0) << built.err;
     const capture_test::Picture a = capture_test::ReadPng(folder / "installed.png");
     const capture_test::Picture b = capture_test::ReadPng(folder / "built.png");

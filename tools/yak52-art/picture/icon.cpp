@@ -30,8 +30,7 @@ constexpr double kRimOpacity = 0.55;
 
 // Ahead of the left wing and a little above; the aircraft's middle is about
 // 1.2 m behind the fuselage body's centre (5.8 m up at the start place).
-const yak52_picture::View kView = {
-    {-7.0f, 11.0f, 6.0f}, {0.0f, 5.5f, -0.9f}, {0.0f, 1.0f, 0.0f}};
+const yak52_picture::View kView = {{-7.0f, 11.0f, 6.0f}, {0.0f, 5.5f, -0.9f}, {0.0f, 1.0f, 0.0f}};
 
 struct Request
 {
@@ -90,7 +89,8 @@ int main(int argc, char** argv)
     {
         Request request;
         if (!ParseRequest(argv[i], request))
-            return Fail(2, "'" + std::string(argv[i]) + "' is not SIZE:FILE.png with SIZE from 16 to " +
+            return Fail(2, "'" + std::string(argv[i]) +
+                               "' is not SIZE:FILE.png with SIZE from 16 to " +
                                std::to_string(kLargestIcon));
         requests.push_back(request);
     }
