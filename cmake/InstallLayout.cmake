@@ -1,6 +1,6 @@
 # Where `cmake --install` puts the desktop build (GNUInstallDirs), with every
 # path relative to the prefix, so that an installed tree can be moved:
-#   bin/zarv                       the launcher (dist/zarv.in)
+#   bin/zarv                       the launcher (desktop/zarv.in)
 #   bin/zarv-capture               the capture tool
 #   lib/zarv/zarv                  the program itself, private to the launcher
 #   share/zarv/art/3d/yak_52/      the fifteen mesh files
