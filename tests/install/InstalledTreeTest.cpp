@@ -55,7 +55,7 @@ bool IsExecutableFile(const fs::path& path)
 
 TEST(InstalledTree, HoldsTheLauncherTheProgramTheToolAndTheArt)
 {
-    EXPECT_TRUE(IsExecutableFile(kUsr / "bin/zarv")) << "the launcher";
+    EXPECT_TRUE(IsExecutableFile(kUsr / ZARV_LAUNCHER_DIR / "zarv")) << "the launcher";
     EXPECT_TRUE(IsExecutableFile(kUsr / "bin/zarv-capture"));
     EXPECT_TRUE(IsExecutableFile(kUsr / "lib/zarv/zarv")) << "the program";
     for (const MeshTableEntry& entry : CWorld::s_meshTable)
