@@ -28,7 +28,7 @@ constexpr double kFill = 0.94;
 // a white background, little enough not to look drawn round.
 constexpr double kRimOpacity = 0.55;
 
-// Ahead of the left wing and a little above; the aircraft's middle is about
+// Ahead of the left wing and about 30 degrees above; the aircraft's middle is about
 // 1.2 m behind the fuselage body's centre (5.8 m up at the start place).
 const yak52_picture::View kView = {{-7.0f, 11.0f, 6.0f}, {0.0f, 5.5f, -0.9f}, {0.0f, 1.0f, 0.0f}};
 
@@ -44,7 +44,7 @@ int Fail(int status, const std::string& reason)
     return status;
 }
 
-// "SIZE:FILE.png" with SIZE from 16 to kLargestIcon; nothing when malformed.
+// "SIZE:FILE.png" with SIZE from 16 to kLargestIcon; false when malformed.
 bool ParseRequest(std::string_view text, Request& request)
 {
     const std::size_t colon = text.find(':');
