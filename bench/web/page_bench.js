@@ -1,25 +1,46 @@
 // The page in headless Chromium (WebGL 2 on SwiftShader): the time from the
 // page's start to its first frame, frames per second on animation frames
 // (capped by the browser at its display rate, and with the cap lifted), and
-// the sizes of what a visitor downloads.
+// the sizes of what a visitor downloads; then its floor, the same picture
+// drawn by bare WebGL 2 (floor.html) at the poses of the settled aircraft
+// (from the native build's zarv-capture), uncapped, and the page's frame time
+// against the floor's.
 //
-//   node bench/web/page_bench.js SITE_FOLDER [WIDTH HEIGHT]
+//   node bench/web/page_bench.js SITE_FOLDER NATIVE_BUILD_FOLDER [WIDTH HEIGHT]
 "use strict";
 
+const { execFileSync } = require("child_process");
 const fs = require("fs");
+const os = require("os");
 const path = require("path");
 
 const { openPage } = require("../../tests/web/browser");
+const { parsePoses } = require("../../tests/web/poses");
 
-const [site, widthArg, heightArg] = process.argv.slice(2);
-if (!site) {
-  console.error("usage: node bench/web/page_bench.js SITE_FOLDER [WIDTH HEIGHT]");
+const [site, nativeBuild, widthArg, heightArg] = process.argv.slice(2);
+if (!site || !nativeBuild) {
+  console.error("usage: node bench/web/page_bench.js SITE_FOLDER NATIVE_BUILD_FOLDER [WIDTH HEIGHT]");
   process.exit(2);
 }
 const width = Number(widthArg || 1280);
 const height = Number(heightArg || 800);
+const repo = path.resolve(__dirname, "../..");
+const uncapped = ["--disable-frame-rate-limit", "--disable-gpu-vsync"];
 
-async function measure(what, extraArgs) {
+// Frames per second of `count` (an expression in the page that gives the
+// frames drawn so far): five seconds to settle, then ten seconds counted.
+async function framesPerSecond(page, count) {
+  await new Promise((resolve) => setTimeout(resolve, 5000));
+  const read = `[${count}, performance.now()]`;
+  const start = await page.evaluate(read);
+  await new Promise((resolve) => setTimeout(resolve, 10000));
+  const end = await page.evaluate(read);
+  return ((end[0] - start[0]) * 1000) / (end[1] - start[1]);
+}
+
+// The page; resolves to its frames per second, the size of its drawing
+// buffer and the attributes of its WebGL context.
+async function measurePage(what, extraArgs) {
   const session = await openPage({ root: site, width, height, timeoutMs: 60000, extraArgs });
   try {
     await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
@@ -28,29 +49,84 @@ async function measure(what, extraArgs) {
     const firstFrame = await session.page.evaluate(() => window.zarv.firstFrame);
     const canvas = await session.page.evaluate(() => {
       const c = document.getElementById("canvas");
-      return `${c.width}x${c.height} drawn, shown at ${c.clientWidth}x${c.clientHeight}`;
+      return {
+        width: c.width,
+        height: c.height,
+        shown: `${c.clientWidth}x${c.clientHeight}`,
+        boxWidth: c.clientWidth,
+        boxHeight: c.clientHeight,
+        attributes: c.getContext("webgl2").getContextAttributes(),
+      };
     });
-    // Five seconds to settle, then ten seconds counted.
-    await new Promise((resolve) => setTimeout(resolve, 5000));
-    const start = await session.page.evaluate(() => [Module._zarvStep(0), performance.now()]);
-    await new Promise((resolve) => setTimeout(resolve, 10000));
-    const end = await session.page.evaluate(() => [Module._zarvStep(0), performance.now()]);
-    const fps = ((end[0] - start[0]) * 1000) / (end[1] - start[1]);
+    const fps = await framesPerSecond(session.page, "Module._zarvStep(0)");
     console.log(`${what}: first frame ${firstFrame.toFixed(0)} ms after the page's start; ` +
-      `${fps.toFixed(1)} frames per second (canvas ${canvas})`);
+      `${fps.toFixed(1)} frames per second (canvas ${canvas.width}x${canvas.height} drawn, shown at ${canvas.shown})`);
+    return { fps, ...canvas };
   } finally {
     await session.close();
+  }
+}
+
+// The poses of the settled aircraft: zarv-capture's last of 300 frames (five
+// simulated seconds), by body.
+function settledPoses() {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "page-bench-poses-"));
+  try {
+    const csv = path.join(folder, "poses.csv");
+    execFileSync(path.resolve(nativeBuild, "zarv-capture"), ["--frames", "300", "--poses", csv], {
+      cwd: path.resolve(nativeBuild),
+      stdio: ["ignore", "ignore", "inherit"],
+    });
+    const poses = {};
+    for (const pose of parsePoses(fs.readFileSync(csv, "utf8").split("\n")).values())
+      if (pose.frame === 299) poses[pose.body] = pose;
+    return poses;
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// The bare WebGL 2 floor (floor.html) drawn as the page is: same canvas box,
+// drawing buffer and context attributes, same browser flags.
+async function measureFloor(what, page, extraArgs) {
+  const root = fs.mkdtempSync(path.join(os.tmpdir(), "page-bench-floor-"));
+  try {
+    fs.copyFileSync(path.join(__dirname, "floor.html"), path.join(root, "floor.html"));
+    fs.cpSync(path.join(repo, "art/3d/yak_52"), path.join(root, "art"), { recursive: true });
+    const session = await openPage({ root, path: "floor.html", width, height, timeoutMs: 60000, extraArgs });
+    try {
+      await session.page.evaluate((setup) => startFloor(setup), {
+        width: page.width,
+        height: page.height,
+        // The program's window, and so its back buffer, is 50 pixels smaller
+        // each way than the screen, which is the canvas's box.
+        aspect: (page.boxWidth - 50) / (page.boxHeight - 50),
+        attributes: page.attributes,
+        poses: settledPoses(),
+      });
+      const fps = await framesPerSecond(session.page, "window.floor.frames");
+      console.log(`${what}: ${fps.toFixed(1)} frames per second (canvas ${page.width}x${page.height})`);
+      return fps;
+    } finally {
+      await session.close();
+    }
+  } finally {
+    fs.rmSync(root, { recursive: true, force: true });
   }
 }
 
 (async () => {
   for (const name of ["zarv.wasm", "zarv.data", "zarv.js", "index.html"])
     console.log(`${name}: ${fs.statSync(path.join(site, name)).size} bytes`);
-  await measure("headless Chromium", []);
-  await measure("headless Chromium, frame rate not capped", [
-    "--disable-frame-rate-limit",
-    "--disable-gpu-vsync",
-  ]);
+  await measurePage("headless Chromium", []);
+  const page = await measurePage("headless Chromium, frame rate not capped", uncapped);
+  const floor = await measureFloor("bare WebGL 2 scene floor, frame rate not capped", page, uncapped);
+  const contextAttributes = Object.entries(page.attributes)
+    .map(([key, value]) => `${key} ${value}`)
+    .join(", ");
+  console.log(`  the page's context: ${contextAttributes}`);
+  console.log(`page ${(1000 / page.fps).toFixed(2)} ms/frame, floor ${(1000 / floor).toFixed(2)} ms/frame: ` +
+    `the page takes ${(floor / page.fps).toFixed(2)} times its floor`);
 })().catch((error) => {
   console.error(`page_bench: ${error.message}`);
   process.exit(1);

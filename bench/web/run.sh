@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The page in headless Chromium against the native program on llvmpipe at the
-# same size, in one run: bench/web/run.sh [native-build-folder]
-# (scripts/web must have built build-web/site.)
+# The page in headless Chromium against its bare WebGL 2 floor and against the
+# native program on llvmpipe at the same size, in one run:
+# bench/web/run.sh [native-build-folder]
+# (scripts/web must have built build-web/site; the native build gives
+# zarv-capture, for the floor's poses, and gl_frame_bench.)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=$(realpath "${1:-build}")
-node bench/web/page_bench.js build-web/site 1280 800
+node bench/web/page_bench.js build-web/site "$build" 1280 800
 # The page's canvas is 1280 x 772 (the help line takes 28 px): the native
 # program on a screen of that size has the page's back buffer.
 echo "native, the same back buffer (1230x722):"
