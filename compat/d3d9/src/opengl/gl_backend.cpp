@@ -81,16 +81,15 @@ GlBackend::GlBackend(std::unique_ptr<GlContext> context,
 bool GlBackend::Init(std::string& whyNot)
 {
     const GlFunctions& gl = Gl();
-    program_ = ShaderProgram::Create(gl, state_, whyNot);
-    if (program_ == nullptr)
-        return false;
     // Direct3D's depth runs 0..1 in clip space; OpenGL's -1..1 unless told.
     // Direct3D's window y runs down from the top, and only then does OpenGL
     // decide a pixel centre on an edge as Direct3D does (see shader_source.h).
     clipControl_ = gl.ClipControl != nullptr;
     if (clipControl_)
         gl.ClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE);
-    program_->SetClipControl(clipControl_);
+    program_ = ShaderProgram::Create(gl, state_, clipControl_, whyNot);
+    if (program_ == nullptr)
+        return false;
     // What a vertex without a colour or normal reads: opaque white, as the
     // fixed function's default diffuse, and a zero normal.
     gl.VertexAttrib4f(kColourAttribute, 1.0f, 1.0f, 1.0f, 1.0f);
@@ -225,14 +224,29 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
         Fail(D3D_OK, "Draw: wireframe is not drawn on OpenGL ES; the triangles are filled");
         raster.polygonMode = GL_FILL;
     }
-    state_.Apply(raster);
-    state_.Scissor(0, 0, 0, 0);
-    program_->Use(layout.transformed ? kModePretransformed : kModeTransformed);
-    program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
-    program_->SetFlatShading(state.RenderState(D3DRS_SHADEMODE) == D3DSHADE_FLAT);
-    if (!layout.transformed)
+    const bool flat = state.RenderState(D3DRS_SHADEMODE) == D3DSHADE_FLAT;
+    ProgramKey key;
+    if (layout.transformed)
+    {
+        key.mode = kModePretransformed;
+        key.flatShading = flat;
+    }
+    else
     {
         ComputeFixedFunction(state, layout, fixedFunction_);
+        key = ShaderProgram::TransformedKey(fixedFunction_, flat);
+    }
+    std::string whyNot;
+    if (!program_->Use(key, whyNot))
+    {
+        Fail(D3DERR_DRIVERINTERNALERROR, "Draw: nothing drawn: %s", whyNot.c_str());
+        return;
+    }
+    state_.Apply(raster);
+    state_.Scissor(0, 0, 0, 0);
+    program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
+    if (!layout.transformed)
+    {
         program_->SetFixedFunction(fixedFunction_);
         if (fixedFunction_.lighting && fixedFunction_.skippedLights > 0)
             Fail(D3D_OK,
@@ -282,9 +296,13 @@ void GlBackend::DrawGlyphs(GLuint vertexArray, GLuint atlas, GLint first, GLsize
 {
     if (!BeginDrawing())
         return;
+    ProgramKey key;
+    key.mode = kModeText;
+    std::string whyNot;
+    if (!program_->Use(key, whyNot))
+        return; // built when the device was made: cannot fail
     state_.Apply(SpriteRasterState());
     state_.Scissor(0, 0, 0, 0);
-    program_->Use(kModeText);
     program_->SetTargetSize(backBuffer_->Width(), backBuffer_->Height());
     program_->SetTextColour(colour);
     state_.BindTexture(atlas);

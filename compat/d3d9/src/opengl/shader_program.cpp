@@ -41,11 +41,11 @@ GLuint Compile(const GlFunctions& gl, GLenum type, const char* source, std::stri
     return 0;
 }
 
-// Compiles and links one mode's program; 0 with `whyNot` set when it fails.
-GLuint Link(const GlFunctions& gl, int mode, std::string& whyNot)
+// Compiles and links one key's program; 0 with `whyNot` set when it fails.
+GLuint Link(const GlFunctions& gl, const ProgramKey& key, bool clipControl, std::string& whyNot)
 {
-    const std::string vertexSource = ShaderSource(mode, kVertexShaderBody, gl.es);
-    const std::string fragmentSource = ShaderSource(mode, kFragmentShaderBody, gl.es);
+    const std::string vertexSource = ShaderSource(key, clipControl, kVertexShaderBody, gl.es);
+    const std::string fragmentSource = ShaderSource(key, clipControl, kFragmentShaderBody, gl.es);
     const GLuint vertex = Compile(gl, GL_VERTEX_SHADER, vertexSource.c_str(), whyNot);
     if (vertex == 0)
         return 0;
@@ -76,39 +76,79 @@ GLuint Link(const GlFunctions& gl, int mode, std::string& whyNot)
 } // namespace
 
 std::unique_ptr<ShaderProgram> ShaderProgram::Create(const GlFunctions& gl, GlState& state,
-                                                     std::string& whyNot)
+                                                     bool clipControl, std::string& whyNot)
 {
-    std::unique_ptr<ShaderProgram> made(new ShaderProgram(gl, state));
+    std::unique_ptr<ShaderProgram> made(new ShaderProgram(gl, state, clipControl));
     for (int mode = 0; mode < kModeCount; ++mode)
     {
-        Program& program = made->programs_[mode];
-        program.id = Link(gl, mode, whyNot);
-        if (program.id == 0)
+        ProgramKey key;
+        key.mode = mode;
+        if (made->Build(key, whyNot) == nullptr)
             return nullptr; // the destructor deletes those already made
-        made->FindLocations(program);
     }
-    made->Use(kModeText);
-    gl.Uniform1i(made->current_->at.atlas, 0); // the glyph atlas is on texture unit 0
     return made;
 }
 
 ShaderProgram::~ShaderProgram()
 {
-    for (const Program& program : programs_)
-        if (program.id != 0)
-            gl_.DeleteProgram(program.id);
+    for (const std::unique_ptr<Program>& program : programs_)
+        gl_.DeleteProgram(program->id);
 }
 
 void ShaderProgram::Abandon()
 {
-    for (Program& program : programs_)
-        program.id = 0;
+    programs_.clear();
+    current_ = nullptr;
 }
 
-void ShaderProgram::Use(int mode)
+ShaderProgram::Program* ShaderProgram::Build(const ProgramKey& key, std::string& whyNot)
 {
-    current_ = &programs_[mode];
+    const GLuint id = Link(gl_, key, clipControl_, whyNot);
+    if (id == 0)
+        return nullptr;
+    auto program = std::make_unique<Program>();
+    program->key = key;
+    program->id = id;
+    FindLocations(*program);
+    if (key.mode == kModeText)
+    {
+        state_.UseProgram(id);
+        gl_.Uniform1i(program->at.atlas, 0); // the glyph atlas is on texture unit 0
+    }
+    programs_.push_back(std::move(program));
+    return programs_.back().get();
+}
+
+bool ShaderProgram::Use(const ProgramKey& key, std::string& whyNot)
+{
+    if (current_ == nullptr || !(current_->key == key))
+    {
+        current_ = nullptr;
+        for (const std::unique_ptr<Program>& program : programs_)
+            if (program->key == key)
+                current_ = program.get();
+        if (current_ == nullptr)
+            current_ = Build(key, whyNot);
+        if (current_ == nullptr)
+            return false;
+    }
     state_.UseProgram(current_->id);
+    return true;
+}
+
+ProgramKey ShaderProgram::TransformedKey(const FixedFunction& v, bool flatShading)
+{
+    ProgramKey key;
+    key.mode = kModeTransformed;
+    key.flatShading = flatShading;
+    key.lighting = v.lighting;
+    if (!v.lighting)
+        return key;
+    key.normalizeNormals = v.normalizeNormals;
+    key.lightCount = v.lightCount;
+    key.colourSources = {static_cast<int>(v.diffuseSource), static_cast<int>(v.ambientSource),
+                         static_cast<int>(v.emissiveSource)};
+    return key;
 }
 
 void ShaderProgram::FindLocations(Program& program)
@@ -118,29 +158,14 @@ void ShaderProgram::FindLocations(Program& program)
     l.worldViewProjection = at("uWorldViewProjection");
     l.normalMatrix = at("uNormalMatrix");
     l.targetSize = at("uTargetSize");
-    l.clipControl = at("uClipControl");
-    l.lighting = at("uLighting");
-    l.normalizeNormals = at("uNormalizeNormals");
-    l.colourSources = at("uColourSources");
     l.materialDiffuse = at("uMaterialDiffuse");
     l.materialAmbient = at("uMaterialAmbient");
     l.materialEmissive = at("uMaterialEmissive");
     l.ambient = at("uAmbient");
-    l.lightCount = at("uLightCount");
     l.towardsLight = at("uTowardsLight");
     l.lightDiffuse = at("uLightDiffuse");
-    l.flatShading = at("uFlatShading");
     l.textColour = at("uTextColour");
     l.atlas = at("uAtlas");
-}
-
-void ShaderProgram::SetInt(GLint location, int& kept, int value)
-{
-    if (kept == value)
-        return;
-    gl_.Uniform1i(location, value);
-    kept = value;
-    state_.Count();
 }
 
 template <std::size_t N>
@@ -177,45 +202,19 @@ void ShaderProgram::SetTargetSize(int width, int height)
               {static_cast<float>(width), static_cast<float>(height)}, kVec2);
 }
 
-void ShaderProgram::SetClipControl(bool on)
-{
-    Program* const kept = current_;
-    for (int mode = 0; mode < kModeCount; ++mode)
-    {
-        Use(mode);
-        SetInt(current_->at.clipControl, current_->clipControl, on ? 1 : 0);
-    }
-    Use(static_cast<int>(kept - programs_.data()));
-}
-
-void ShaderProgram::SetFlatShading(bool flat)
-{
-    SetInt(current_->at.flatShading, current_->flatShading, flat ? 1 : 0);
-}
-
 void ShaderProgram::SetFixedFunction(const FixedFunction& v)
 {
     Program& p = *current_;
     SetFloats(p.at.worldViewProjection, p.worldViewProjection, v.worldViewProjection, kMat4);
-    SetInt(p.at.lighting, p.lighting, v.lighting ? 1 : 0);
-    if (!v.lighting)
+    if (!p.key.lighting)
         return;
     SetFloats(p.at.normalMatrix, p.normalMatrix, v.normalMatrix, kMat3);
-    SetInt(p.at.normalizeNormals, p.normalizeNormals, v.normalizeNormals ? 1 : 0);
-    const std::array<int, 3> sources{static_cast<int>(v.diffuseSource),
-                                     static_cast<int>(v.ambientSource),
-                                     static_cast<int>(v.emissiveSource)};
-    if (sources != p.colourSources)
-    {
-        gl_.Uniform3i(p.at.colourSources, sources[0], sources[1], sources[2]);
-        p.colourSources = sources;
-        state_.Count();
-    }
     SetFloats(p.at.materialDiffuse, p.materialDiffuse, v.materialDiffuse, kVec4);
     SetFloats(p.at.materialAmbient, p.materialAmbient, v.materialAmbient, kVec4);
     SetFloats(p.at.materialEmissive, p.materialEmissive, v.materialEmissive, kVec4);
     SetFloats(p.at.ambient, p.ambient, v.ambient, kVec3Array);
-    SetInt(p.at.lightCount, p.lightCount, v.lightCount);
+    if (p.key.lightCount == 0)
+        return;
     SetFloats(p.at.towardsLight, p.towardsLight, v.towardsLight, kVec3Array);
     SetFloats(p.at.lightDiffuse, p.lightDiffuse, v.lightDiffuse, kVec3Array);
 }

@@ -1,7 +1,7 @@
-// The backend's shader programs (shader_source.h), one per kind of vertex,
-// compiled and linked once when the device is made, and their uniforms. Each
-// program keeps the values it last gave OpenGL, and a setter calls OpenGL
-// only when the value changes.
+// The backend's shader programs (shader_source.h), one per kind of vertex
+// and fixed-function choice met (ProgramKey), compiled and linked when a draw
+// first needs them, and their uniforms. Each program keeps the values it last
+// gave OpenGL, and a setter calls OpenGL only when the value changes.
 #pragma once
 
 #include "opengl/fixed_function.h"
@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace compat::d3d9::opengl
 {
@@ -18,10 +19,14 @@ namespace compat::d3d9::opengl
 class ShaderProgram
 {
 public:
-    // Null with a one-line `whyNot` (the compiler's first complaint) when a
-    // program does not build.
+    // `clipControl`: whether OpenGL clips depth to 0..1 and counts window y
+    // down from the top (glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE));
+    // without, the vertex shader maps z from 0..w to -w..w itself. Builds
+    // the programs of the three kinds of vertex with their default choices;
+    // null with a one-line `whyNot` (the compiler's first complaint) when one
+    // does not build.
     static std::unique_ptr<ShaderProgram> Create(const GlFunctions& gl, GlState& state,
-                                                 std::string& whyNot);
+                                                 bool clipControl, std::string& whyNot);
     ~ShaderProgram();
     ShaderProgram(const ShaderProgram&) = delete;
     ShaderProgram& operator=(const ShaderProgram&) = delete;
@@ -30,26 +35,22 @@ public:
     // no longer be made current (deleting the context deletes them).
     void Abandon();
 
-    // Puts the program for a kind of vertex (kModeTransformed, ...) in use;
-    // the setters below set its uniforms.
-    void Use(int mode);
-    GLuint Id(int mode) const { return programs_[mode].id; }
+    // Puts the program for `key` in use, building it the first time; the
+    // setters below set its uniforms. False with a one-line `whyNot` when it
+    // does not build (no program is in use then).
+    bool Use(const ProgramKey& key, std::string& whyNot);
+    // The key of transformed vertices drawn with `values`.
+    static ProgramKey TransformedKey(const FixedFunction& values, bool flatShading);
 
     void SetTargetSize(int width, int height);
-    void SetFlatShading(bool flat);
     void SetFixedFunction(const FixedFunction& values);
     void SetTextColour(D3DCOLOR colour);
-    // For every program: whether OpenGL clips depth to 0..1 and counts window
-    // y down from the top (glClipControl(GL_UPPER_LEFT, GL_ZERO_TO_ONE)).
-    // Without, the vertex shader maps z from 0..w to -w..w itself.
-    void SetClipControl(bool on);
 
 private:
     struct Locations
     {
-        GLint worldViewProjection, normalMatrix, targetSize, clipControl, lighting,
-            normalizeNormals, colourSources, materialDiffuse, materialAmbient, materialEmissive,
-            ambient, lightCount, towardsLight, lightDiffuse, flatShading, textColour, atlas;
+        GLint worldViewProjection, normalMatrix, targetSize, materialDiffuse, materialAmbient,
+            materialEmissive, ambient, towardsLight, lightDiffuse, textColour, atlas;
     };
 
     // One program and the values OpenGL has for its uniforms. OpenGL starts
@@ -57,14 +58,9 @@ private:
     // first call always goes through.
     struct Program
     {
+        ProgramKey key;
         GLuint id = 0;
         Locations at{};
-        int clipControl = -1;
-        int flatShading = -1;
-        int lighting = -1;
-        int normalizeNormals = -1;
-        int lightCount = -1;
-        std::array<int, 3> colourSources{-1, -1, -1};
         std::array<float, 2> targetSize{-1.0f, -1.0f};
         std::array<float, 16> worldViewProjection{};
         std::array<float, 9> normalMatrix{};
@@ -77,17 +73,21 @@ private:
         std::array<float, 4> textColour{-1.0f};
     };
 
-    ShaderProgram(const GlFunctions& gl, GlState& state) : gl_(gl), state_(state) {}
+    ShaderProgram(const GlFunctions& gl, GlState& state, bool clipControl)
+        : gl_(gl), state_(state), clipControl_(clipControl)
+    {
+    }
+    Program* Build(const ProgramKey& key, std::string& whyNot);
     void FindLocations(Program& program);
-    void SetInt(GLint location, int& kept, int value);
     template <std::size_t N>
     void SetFloats(GLint location, std::array<float, N>& kept, const std::array<float, N>& value,
                    int kind);
 
     const GlFunctions& gl_;
     GlState& state_;
-    std::array<Program, kModeCount> programs_{};
-    Program* current_ = &programs_[kModeTransformed];
+    const bool clipControl_;
+    std::vector<std::unique_ptr<Program>> programs_;
+    Program* current_ = nullptr;
 };
 
 } // namespace compat::d3d9::opengl
