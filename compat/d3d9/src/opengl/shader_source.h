@@ -115,11 +115,29 @@ vec4 FromPixels(vec2 pixel, float z, float w, float centre)
 }
 
 #if MODE == 0 && LIGHTING
-vec4 Lit(vec4 colour)
+// The vertex colour is read only where a material colour comes from it: an
+// attribute the shader names is fetched for every vertex, used or not.
+#if DIFFUSE_SOURCE == 1
+#define DIFFUSE VERTEX_COLOUR
+#else
+#define DIFFUSE uMaterialDiffuse
+#endif
+#if AMBIENT_SOURCE == 1
+#define AMBIENT VERTEX_COLOUR
+#else
+#define AMBIENT uMaterialAmbient
+#endif
+#if EMISSIVE_SOURCE == 1
+#define EMISSIVE VERTEX_COLOUR
+#else
+#define EMISSIVE uMaterialEmissive
+#endif
+
+vec4 Lit()
 {
-    vec4 diffuse = DIFFUSE_SOURCE == 1 ? colour : uMaterialDiffuse;
-    vec4 ambient = AMBIENT_SOURCE == 1 ? colour : uMaterialAmbient;
-    vec4 emissive = EMISSIVE_SOURCE == 1 ? colour : uMaterialEmissive;
+    vec4 diffuse = DIFFUSE;
+    vec4 ambient = AMBIENT;
+    vec4 emissive = EMISSIVE;
     vec3 n = uNormalMatrix * aNormal;
 #if NORMALIZE_NORMALS
     if (dot(n, n) > 0.0)
@@ -144,7 +162,7 @@ void main()
     gl_Position = uWorldViewProjection * aPosition;
     gl_Position.xy += vec2(2.0, -2.0) * kPixelCentre / uTargetSize * gl_Position.w;
 #if LIGHTING
-    vColour = Lit(VERTEX_COLOUR);
+    vColour = Lit();
 #else
     vColour = VERTEX_COLOUR;
 #endif
