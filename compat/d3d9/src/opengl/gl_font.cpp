@@ -133,8 +133,22 @@ GLint GlFont::Upload(std::size_t quadCount)
                 *v++ = value;
     }
     const std::size_t vertexCount = quadCount * kVerticesPerGlyph;
+    const std::size_t bytes = vertexCount * kVertexBytes;
     const GlFunctions& gl = backend_.Gl();
     gl.BindBuffer(GL_ARRAY_BUFFER, buffer_);
+    backend_.CountUpload();
+    if (gl.MapBufferRange == nullptr)
+    {
+        // OpenGL ES as WebGL 2 has it: no mapped buffers. Writing into a
+        // store that a draw of this frame reads would make ANGLE's Vulkan
+        // renderer end the frame's render pass to copy the text in, and
+        // store and load the whole back buffer again for the rest of the
+        // frame. A store of the text's own size instead: the draws queued
+        // before keep reading the old one.
+        gl.BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bytes), vertices_.data(),
+                      GL_STREAM_DRAW);
+        return 0;
+    }
     // Writing where no draw of this frame reads lets the driver skip waiting
     // for earlier draws; starting over orphans the old storage instead.
     GLbitfield access = GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_RANGE_BIT | GL_MAP_UNSYNCHRONIZED_BIT;
@@ -143,19 +157,15 @@ GLint GlFont::Upload(std::size_t quadCount)
         nextVertex_ = 0;
         access = GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT;
     }
-    const std::size_t bytes = vertexCount * kVertexBytes;
     const auto offset = static_cast<GLintptr>(nextVertex_ * kVertexBytes);
-    void* target = gl.MapBufferRange != nullptr
-                       ? gl.MapBufferRange(GL_ARRAY_BUFFER, offset, bytes, access)
-                       : nullptr;
+    void* target = gl.MapBufferRange(GL_ARRAY_BUFFER, offset, bytes, access);
     if (target != nullptr)
     {
         std::memcpy(target, vertices_.data(), bytes);
         gl.UnmapBuffer(GL_ARRAY_BUFFER);
     }
-    else // OpenGL ES as WebGL 2 has it: no mapped buffers
+    else
         gl.BufferSubData(GL_ARRAY_BUFFER, offset, static_cast<GLsizeiptr>(bytes), vertices_.data());
-    backend_.CountUpload();
     const auto first = static_cast<GLint>(nextVertex_);
     nextVertex_ += vertexCount;
     return first;
