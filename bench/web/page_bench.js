@@ -68,8 +68,14 @@ async function measurePage(what, extraArgs) {
 }
 
 // The poses of the settled aircraft: zarv-capture's last of 300 frames (five
-// simulated seconds), by body.
+// simulated seconds), by body. Asked once.
+let poses = null;
 function settledPoses() {
+  if (!poses) poses = capturePoses();
+  return poses;
+}
+
+function capturePoses() {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "page-bench-poses-"));
   try {
     const csv = path.join(folder, "poses.csv");
@@ -77,10 +83,10 @@ function settledPoses() {
       cwd: path.resolve(nativeBuild),
       stdio: ["ignore", "ignore", "inherit"],
     });
-    const poses = {};
+    const settled = {};
     for (const pose of parsePoses(fs.readFileSync(csv, "utf8").split("\n")).values())
-      if (pose.frame === 299) poses[pose.body] = pose;
-    return poses;
+      if (pose.frame === 299) settled[pose.body] = pose;
+    return settled;
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
