@@ -22,11 +22,12 @@ fs::path ToolPath()
 }
 
 ToolRun RunProgram(const fs::path& program, const std::vector<std::string>& args,
-                   const fs::path& folder, long fileSizeLimit, int timeoutSeconds)
+                   const fs::path& folder, long fileSizeLimit, int timeoutSeconds,
+                   const std::vector<std::string>& environment)
 {
     std::vector<std::string> command{program.string()};
     command.insert(command.end(), args.begin(), args.end());
-    test::ChildProcess child(command, folder, {}, fileSizeLimit);
+    test::ChildProcess child(command, folder, environment, fileSizeLimit);
     ToolRun run;
     if (const std::optional<int> status = child.Wait(timeoutSeconds))
         run.status = *status;

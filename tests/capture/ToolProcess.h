@@ -25,10 +25,11 @@ std::filesystem::path ToolPath();
 // Runs `program args...` in `folder` and waits at most `timeoutSeconds`; a
 // process still running then is killed and counts as failed (-1). A
 // `fileSizeLimit` above 0 makes every write past that many bytes of a file
-// fail (EFBIG), as a full disk would.
+// fail (EFBIG), as a full disk would. `environment` holds NAME=VALUE
+// settings added to this process's own.
 ToolRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                    const std::filesystem::path& folder, long fileSizeLimit = 0,
-                   int timeoutSeconds = 600);
+                   int timeoutSeconds = 600, const std::vector<std::string>& environment = {});
 // Runs the tool itself.
 ToolRun RunTool(const std::vector<std::string>& args, const std::filesystem::path& folder);
 

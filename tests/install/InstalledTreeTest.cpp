@@ -4,15 +4,13 @@
 // their validators, the manual pages render without warnings, and the
 // installed capture tool works from any folder on the installed art.
 #include "CaptureOutputs.h"
-#include "ChildProcess.h"
-#include "ScratchFolder.h"
+#include "ToolProcess.h"
 
 #include "world/MeshTable.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -25,25 +23,8 @@ namespace fs = std::filesystem;
 const fs::path kUsr = fs::path(ZARV_STAGE) / "usr";
 const std::string kId = ZARV_APP_ID;
 
-struct ProgramRun
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs `command` (its first word a path) in `folder` and waits for it.
-ProgramRun RunIn(const std::vector<std::string>& command, const fs::path& folder,
-                 const std::vector<std::string>& environment = {})
-{
-    test::ChildProcess child(command, folder, environment);
-    ProgramRun run;
-    if (const std::optional<int> status = child.Wait(300))
-        run.status = *status;
-    run.out = child.Output();
-    run.err = child.Errors();
-    return run;
-}
+using capture_test::RunProgram;
+using capture_test::ToolRun;
 
 bool IsExecutableFile(const fs::path& path)
 {
@@ -95,14 +76,15 @@ TEST(InstalledTree, HoldsTheIconAtEachSizeOnATransparentBackground)
 TEST(InstalledTree, DesktopEntryAndMetadataPassTheirValidators)
 {
     const fs::path share = kUsr / "share";
-    const ProgramRun desktop =
-        RunIn({DESKTOP_FILE_VALIDATE, (share / "applications" / (kId + ".desktop")).string()}, "/");
+    const ToolRun desktop = RunProgram(
+        DESKTOP_FILE_VALIDATE, {(share / "applications" / (kId + ".desktop")).string()}, "/");
     EXPECT_EQ(desktop.status, 0) << desktop.out << desktop.err;
     EXPECT_EQ(desktop.out + desktop.err, "");
     // Offline: nothing in the metadata needs the network to be checked.
-    const ProgramRun metainfo = RunIn({APPSTREAMCLI, "validate", "--no-net", "--pedantic",
-                                       (share / "metainfo" / (kId + ".metainfo.xml")).string()},
-                                      "/");
+    const ToolRun metainfo = RunProgram(APPSTREAMCLI,
+                                        {"validate", "--no-net", "--pedantic",
+                                         (share / "metainfo" / (kId + ".metainfo.xml")).string()},
+                                        "/");
     EXPECT_EQ(metainfo.status, 0) << metainfo.out << metainfo.err;
     EXPECT_EQ(metainfo.out.find("I: "), std::string::npos) << metainfo.out;
     EXPECT_EQ(metainfo.out.find("P: "), std::string::npos) << metainfo.out;
@@ -113,12 +95,12 @@ TEST(InstalledTree, ManualPagesRenderWithoutWarnings)
     for (const char* page : {"man6/zarv.6", "man1/zarv-capture.1"})
     {
         const std::string path = (kUsr / "share/man" / page).string();
-        const ProgramRun man = RunIn({MAN, "--warnings", "-E", "UTF-8", "-l", path}, "/",
-                                     {"LC_ALL=C.UTF-8", "MANROFFSEQ=", "MANWIDTH=80"});
+        const ToolRun man = RunProgram(MAN, {"--warnings", "-E", "UTF-8", "-l", path}, "/", 0, 600,
+                                       {"LC_ALL=C.UTF-8", "MANROFFSEQ=", "MANWIDTH=80"});
         EXPECT_EQ(man.status, 0) << page << ": " << man.err;
         EXPECT_EQ(man.err, "") << page;
         EXPECT_NE(man.out.find("NAME"), std::string::npos) << page;
-        const ProgramRun groff = RunIn({GROFF, "-man", "-ww", "-z", path}, "/");
+        const ToolRun groff = RunProgram(GROFF, {"-man", "-ww", "-z", path}, "/");
         EXPECT_EQ(groff.status, 0) << page << ": " << groff.err;
         EXPECT_EQ(groff.err, "") << page;
     }
@@ -129,12 +111,12 @@ TEST(InstalledTree, ManualPagesRenderWithoutWarnings)
 TEST(InstalledTree, CaptureToolDrawsTheAircraftFromAnyFolder)
 {
     test::ScratchFolder folder;
-    const ProgramRun installed = RunIn({(kUsr / "bin/zarv-capture").string(), "--frames", "300",
-                                        "--shot", "299:" + (folder / "installed.png")},
-                                       "/");
+    const ToolRun installed =
+        RunProgram(kUsr / "bin/zarv-capture",
+                   {"--frames", "300", "--shot", "299:" + (folder / "installed.png")}, "/");
     ASSERT_EQ(installed.status, 0) << installed.err;
-    const ProgramRun built = RunIn(
-        {ZARV_CAPTURE_PATH, "--frames", "300", "--shot", "299:" + (folder / "built.png")}, "/");
+    const ToolRun built =
+        capture_test::RunTool({"--frames", "300", "--shot", "299:" + (folder / "built.png")}, "/");
     ASSERT_EQ(built.status, 0) << built.err;
     const capture_test::Picture a = capture_test::ReadPng(folder / "installed.png");
     const capture_test::Picture b = capture_test::ReadPng(folder / "built.png");
