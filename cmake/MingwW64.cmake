@@ -19,6 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Without a link time stamp in the PE header, the same sources link to the
+# same bytes (the release files are reproducible).
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 # A release .exe carries no symbols (half its size).
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -16,8 +16,9 @@ native=$(realpath "${1:-build}")
 windows=$(realpath "${2:-build-windows}")
 seconds=20 # per program
 warm_up=3  # the first per-second figures left out
-for file in "$native/zarv" "$native/frame_rate_shim.so" "$windows/program/zarv.exe" \
-  "$windows/zarv-windows.zip"; do
+. "$repo/scripts/lib/version.sh"
+zip=$windows/zarv-$(project_version "$repo")-windows.zip
+for file in "$native/zarv" "$native/frame_rate_shim.so" "$windows/program/zarv.exe" "$zip"; do
   [ -f "$file" ] || {
     echo "windows/run.sh: $file is missing (build the native targets zarv and frame_rate_shim; run scripts/windows)" >&2
     exit 1
@@ -68,4 +69,4 @@ run "$native" "$scratch/native.log" env LD_PRELOAD="$native/frame_rate_shim.so" 
 
 echo "zarv.exe under Wine (wined3d, llvmpipe): $(median "$scratch/wine.log" wined3d_cs_exec_present)"
 echo "native zarv (OpenGL, llvmpipe):          $(median "$scratch/native.log" frame-rate-shim)"
-echo "zarv.exe: $(stat -c %s "$windows/program/zarv.exe") bytes; zarv-windows.zip: $(stat -c %s "$windows/zarv-windows.zip") bytes"
+echo "zarv.exe: $(stat -c %s "$windows/program/zarv.exe") bytes; $(basename "$zip"): $(stat -c %s "$zip") bytes"

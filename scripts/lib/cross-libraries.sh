@@ -141,7 +141,7 @@ lib_flags() { # library
 # --- Stamps -------------------------------------------------------------------------
 
 cross_recipe() { # library
-  echo "$cross_target; $1 $(lib_flags "$1")"
+  echo "$cross_target; $1 $(lib_flags "$1"); paths mapped"
 }
 cross_stamp() { # library
   echo "$cross_deps/built-$1"
@@ -290,7 +290,11 @@ cross_build_library() { # library
   local targets=()
   [ "$lib" != bullet ] || targets=(--target "${bullet_targets[@]}")
   {
+    # Source paths in the archives (__FILE__ in assertions) are written
+    # relative to the work folder, so that the programs linked with them do
+    # not depend on where the checkout lies.
     "${cross_cmake[@]}" -S "$dir" -B "$obj" "${generator[@]}" -DCMAKE_INSTALL_PREFIX="$cross_deps" \
+      -DCMAKE_C_FLAGS="-ffile-prefix-map=$cross_work/=" -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$cross_work/=" \
       "${flags[@]}" &&
       "${cross_run[@]}" cmake --build "$obj" -j 2 "${targets[@]}"
   } >"$log" 2>&1 || step_failed "$log" "building $(lib_title "$lib") for $cross_target"
