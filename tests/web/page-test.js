@@ -5,7 +5,11 @@
 //   - real key events (R, P, E then =, the camera keys) on a fixed frame
 //     time, the poses the page writes to its console compared with
 //     zarv-capture run natively on the same keys;
-//   - Esc ends the program: the loop stops, teardown runs, nothing throws.
+//   - Esc ends the program: the loop stops, teardown runs, nothing throws;
+//     while loading, the status line counted both downloads' bytes;
+//   - without WebGL 2 (Chromium's --disable-webgl2), and with zarv.data
+//     missing, the page says it could not start, in its status line and a
+//     dialog, and stays alive.
 //
 //   node tests/web/page-test.js SITE_FOLDER NATIVE_BUILD_FOLDER
 //
@@ -192,6 +196,18 @@ async function escapeEndsTheProgram() {
     await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
       timeout: 60000,
     });
+    // While loading, the status line counted the bytes of both downloads.
+    const loading = await session.page.evaluate(() => ({
+      loaded: window.zarv.loaded,
+      firstFrameMs: window.zarv.firstFrame - window.zarv.loadStart,
+    }));
+    for (const file of ["zarv.wasm", "zarv.data"]) {
+      const got = loading.loaded[file];
+      const size = fs.statSync(path.join(site, file)).size;
+      if (!got || got.loaded !== size || got.total !== size)
+        throw new Error(`the page's progress for ${file} ends at ${JSON.stringify(got)}, not ${size} bytes`);
+    }
+    console.log(`  loaded zarv.wasm and zarv.data with progress; first frame after ${loading.firstFrameMs.toFixed(0)} ms`);
     await session.page.focus("#canvas");
     const before = await session.page.evaluate(() => Module._zarvStep(0));
     await session.page.keyboard.down("Escape");
@@ -214,12 +230,67 @@ async function escapeEndsTheProgram() {
   }
 }
 
+// What the page says when it cannot start: the status line, and a dialog
+// with a caption and a text; the page itself stays alive.
+async function theCannotStartWord(session, caption) {
+  await session.page.waitForFunction(() => window.zarv.failed !== null, { timeout: 30000 });
+  // A broken start must not take the tab with it a moment later.
+  await new Promise((resolve) => setTimeout(resolve, 1500));
+  return session.page.evaluate((expected) => {
+    const dialog = document.getElementById("message");
+    const problems = [];
+    const status = document.getElementById("state").textContent;
+    if (!status.startsWith("Could not start")) problems.push(`the status line says "${status}"`);
+    if (!dialog.open) problems.push("no dialog is shown");
+    const shown = document.getElementById("message-caption").textContent;
+    if (shown !== expected) problems.push(`the dialog's caption is "${shown}", not "${expected}"`);
+    return { problems, status, text: document.getElementById("message-text").textContent };
+  }, caption);
+}
+
+async function withoutWebgl2ThePageSaysSo() {
+  const session = await openPage({
+    root: site, path: "index.html", width: kWidth, height: kHeight, timeoutMs: 60000,
+    extraArgs: ["--disable-webgl2"],
+  });
+  try {
+    const word = await theCannotStartWord(session, "This page needs WebGL 2");
+    if (!/WebGL 2/.test(word.text) || !/Try /.test(word.text))
+      word.problems.push(`the dialog does not say what to try: "${word.text}"`);
+    if (word.problems.length) throw new Error(word.problems.join("; "));
+    console.log(`  no WebGL 2: "${word.status}"`);
+  } finally {
+    await session.close();
+  }
+}
+
+async function aMissingDataFileStopsTheStartPlainly() {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "zarv-web-site-"));
+  try {
+    for (const file of fs.readdirSync(site))
+      if (file !== "zarv.data") fs.copyFileSync(path.join(site, file), path.join(folder, file));
+    const session = await openPage({ root: folder, path: "index.html", width: kWidth, height: kHeight, timeoutMs: 60000 });
+    try {
+      const word = await theCannotStartWord(session, "Zarv could not start");
+      if (!/zarv\.data/.test(word.text)) word.problems.push(`the dialog does not name zarv.data: "${word.text}"`);
+      if (word.problems.length) throw new Error(word.problems.join("; "));
+      console.log(`  zarv.data missing: "${word.status}"; the dialog: "${word.text}"`);
+    } finally {
+      await session.close();
+    }
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 (async () => {
   let failed = 0;
   for (const [what, check] of [
     ["the picture after five simulated seconds", thePicture],
     ["real key events against the native program's poses", theKeysAgainstTheNativeProgram],
     ["Esc ends the program", escapeEndsTheProgram],
+    ["without WebGL 2 the page says so", withoutWebgl2ThePageSaysSo],
+    ["a missing data file: the page says it could not start", aMissingDataFileStopsTheStartPlainly],
   ]) {
     const start = Date.now();
     try {

@@ -1,5 +1,7 @@
 // MessageBoxW: the text always goes to stderr; an SDL message box shows it
-// too when there is a display to show it on and nothing forbids blocking.
+// too when there is a display to show it on and nothing forbids blocking. In
+// a web page the page shows it, as a dialog (Module.onMessageBox), and the
+// call returns at once: a page must not block.
 #include "last_error.h"
 #include "utf8.h"
 #include "video.h"
@@ -7,10 +9,15 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
+#ifndef __EMSCRIPTEN__
 namespace
 {
 
@@ -31,6 +38,7 @@ bool MayShowBox()
 }
 
 } // namespace
+#endif
 
 using namespace compat::win32;
 
@@ -39,6 +47,16 @@ int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
     const std::string text = ToUtf8(lpText);
     const std::string caption = lpCaption != nullptr ? ToUtf8(lpCaption) : "Error";
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+#ifdef __EMSCRIPTEN__
+    (void)hWnd;
+    (void)uType;
+    EM_ASM(
+        {
+            if (Module.onMessageBox)
+                Module.onMessageBox(UTF8ToString($0), UTF8ToString($1));
+        },
+        caption.c_str(), text.c_str());
+#else
     if (MayShowBox() && EnsureVideo())
     {
         const Uint32 flags = (uType & MB_ICONERROR) != 0 ? SDL_MESSAGEBOX_ERROR : 0;
@@ -46,5 +64,6 @@ int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType)
         SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(),
                                  owner != nullptr ? owner->sdl : nullptr);
     }
+#endif
     return IDOK;
 }
