@@ -160,6 +160,48 @@ async function launchChromium({ executablePath, timeoutMs = 30000, extraArgs = [
   return { browser, profile };
 }
 
+// Firefox ESR over WebDriver BiDi, with a profile puppeteer makes. Headless
+// Firefox finds no GL driver here, so it runs with a window: on the X
+// display it is given (scripts/test starts it under xvfb-run), where WebGL 2
+// runs on Mesa's llvmpipe. The preferences keep it from calling home and,
+// with `noWebgl2`, switch WebGL 2 off as a browser without it would be.
+const defaultFirefox = "/usr/bin/firefox-esr";
+async function launchFirefox({ executablePath, timeoutMs = 30000, noWebgl2 = false } = {}) {
+  const firefox = executablePath || process.env.FIREFOX || defaultFirefox;
+  if (!fs.existsSync(firefox)) {
+    throw new Error(`no browser at ${firefox} (install Debian's firefox-esr package, or set FIREFOX)`);
+  }
+  if (!process.env.DISPLAY) throw new Error("Firefox needs an X display here (run under xvfb-run)");
+  let browser;
+  try {
+    browser = await withTimeout(
+      puppeteer.launch({
+        browser: "firefox",
+        executablePath: firefox,
+        headless: false,
+        timeout: timeoutMs,
+        protocolTimeout: timeoutMs,
+        defaultViewport: null,
+        dumpio: !!process.env.WEB_CHECK_BROWSER_LOG,
+        extraPrefsFirefox: {
+          "webgl.force-enabled": true,
+          "webgl.enable-webgl2": !noWebgl2,
+          "app.update.enabled": false,
+          "browser.shell.checkDefaultBrowser": false,
+          "datareporting.policy.dataSubmissionEnabled": false,
+          "network.captive-portal-service.enabled": false,
+          "network.connectivity-service.enabled": false,
+        },
+      }),
+      timeoutMs + 5000,
+      `${firefox} to start`,
+    );
+  } catch (error) {
+    throw new Error(`cannot start ${firefox}: ${error.message.split("\n")[0]}`);
+  }
+  return { browser, profile: null };
+}
+
 // Serves `root`, starts the browser and opens `path` under it in a tab of
 // `width` x `height` CSS pixels. Resolves to a session:
 //   page                      the puppeteer page
@@ -170,7 +212,8 @@ async function launchChromium({ executablePath, timeoutMs = 30000, extraArgs = [
 //   waitForConsole(re, ms, what, from)   resolves to the first message from
 //                             index `from` on (default 0) that matches re
 //   close()                   closes the browser and the server
-// `extraArgs` go to Chromium after its usual flags.
+// `browser` is "chromium" (the default) or "firefox"; `noWebgl2` switches
+// WebGL 2 off in either; `extraArgs` go to Chromium after its usual flags.
 async function openPage({
   root,
   path: pagePath = "index.html",
@@ -180,6 +223,8 @@ async function openPage({
   timeoutMs = 30000,
   executablePath,
   extraArgs = [],
+  browser: browserName = "chromium",
+  noWebgl2 = false,
 } = {}) {
   if (!root || !fs.existsSync(root) || !fs.statSync(root).isDirectory()) {
     throw new Error(`no folder to serve at ${root}`);
@@ -190,7 +235,14 @@ async function openPage({
   const served = await serveFolder(root);
   let launched;
   try {
-    launched = await launchChromium({ executablePath, timeoutMs, extraArgs });
+    launched =
+      browserName === "firefox"
+        ? await launchFirefox({ executablePath, timeoutMs, noWebgl2 })
+        : await launchChromium({
+            executablePath,
+            timeoutMs,
+            extraArgs: noWebgl2 ? ["--disable-webgl2", ...extraArgs] : extraArgs,
+          });
   } catch (error) {
     served.server.close();
     throw error;
@@ -220,7 +272,7 @@ async function openPage({
     }
     served.server.closeAllConnections?.();
     served.server.close();
-    fs.rmSync(profile, { recursive: true, force: true });
+    if (profile) fs.rmSync(profile, { recursive: true, force: true });
   };
 
   try {
@@ -266,4 +318,4 @@ async function openPage({
   }
 }
 
-module.exports = { openPage, serveFolder, launchChromium, withTimeout, chromiumFlags };
+module.exports = { openPage, serveFolder, launchChromium, launchFirefox, withTimeout, chromiumFlags };

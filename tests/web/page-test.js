@@ -1,4 +1,5 @@
-// The program in a web page, in headless Chromium:
+// The program in a web page, in headless Chromium or in Firefox ESR (which
+// needs an X display: scripts/test runs it under xvfb-run):
 //   - the picture after five simulated seconds: sky at the corners, both help
 //     texts top left in their colours, the white airframe and the red nose
 //     wheel near the middle; the status line names the release;
@@ -11,7 +12,7 @@
 //     missing, the page says it could not start, in its status line and a
 //     dialog, and stays alive.
 //
-//   node tests/web/page-test.js SITE_FOLDER NATIVE_BUILD_FOLDER
+//   node tests/web/page-test.js [--browser chromium|firefox] SITE_FOLDER NATIVE_BUILD_FOLDER
 //
 // SITE_FOLDER holds the page (scripts/web makes build-web/site); the native
 // build folder holds zarv-capture. Exit status 0 when every check passes,
@@ -27,9 +28,16 @@ const { openPage } = require("./browser");
 const { colourRegions } = require("./screenshot");
 const { comparePoses, parsePoses } = require("./poses");
 
-const [site, nativeBuild] = process.argv.slice(2);
-if (!site || !nativeBuild) {
-  console.error("usage: node tests/web/page-test.js SITE_FOLDER NATIVE_BUILD_FOLDER");
+const usage = "usage: node tests/web/page-test.js [--browser chromium|firefox] SITE_FOLDER NATIVE_BUILD_FOLDER";
+const args = process.argv.slice(2);
+let browser = "chromium";
+if (args[0] === "--browser") {
+  browser = args[1];
+  args.splice(0, 2);
+}
+const [site, nativeBuild] = args;
+if (!site || !nativeBuild || !["chromium", "firefox"].includes(browser)) {
+  console.error(usage);
   process.exit(2);
 }
 const capture = path.resolve(nativeBuild, "zarv-capture");
@@ -48,6 +56,7 @@ async function openTestRun() {
     root: site,
     path: "index.html",
     query: "?test&dt=1/60",
+    browser,
     width: kWidth,
     height: kHeight,
     timeoutMs: 60000,
@@ -191,7 +200,7 @@ async function theKeysAgainstTheNativeProgram() {
 
 async function escapeEndsTheProgram() {
   // A page as a visitor gets it: the loop on animation frames.
-  const session = await openPage({ root: site, path: "index.html", width: kWidth, height: kHeight, timeoutMs: 60000 });
+  const session = await openPage({ root: site, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000 });
   try {
     await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
       timeout: 60000,
@@ -250,8 +259,8 @@ async function theCannotStartWord(session, caption) {
 
 async function withoutWebgl2ThePageSaysSo() {
   const session = await openPage({
-    root: site, path: "index.html", width: kWidth, height: kHeight, timeoutMs: 60000,
-    extraArgs: ["--disable-webgl2"],
+    root: site, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000,
+    noWebgl2: true,
   });
   try {
     const word = await theCannotStartWord(session, "This page needs WebGL 2");
@@ -269,7 +278,7 @@ async function aMissingDataFileStopsTheStartPlainly() {
   try {
     for (const file of fs.readdirSync(site))
       if (file !== "zarv.data") fs.copyFileSync(path.join(site, file), path.join(folder, file));
-    const session = await openPage({ root: folder, path: "index.html", width: kWidth, height: kHeight, timeoutMs: 60000 });
+    const session = await openPage({ root: folder, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000 });
     try {
       const word = await theCannotStartWord(session, "Zarv could not start");
       if (!/zarv\.data/.test(word.text)) word.problems.push(`the dialog does not name zarv.data: "${word.text}"`);
@@ -284,6 +293,7 @@ async function aMissingDataFileStopsTheStartPlainly() {
 }
 
 (async () => {
+  console.log(`in ${browser}:`);
   let failed = 0;
   for (const [what, check] of [
     ["the picture after five simulated seconds", thePicture],
