@@ -166,7 +166,7 @@ async function launchChromium({ executablePath, timeoutMs = 30000, extraArgs = [
 // runs on Mesa's llvmpipe. The preferences keep it from calling home and,
 // with `noWebgl2`, switch WebGL 2 off as a browser without it would be.
 const defaultFirefox = "/usr/bin/firefox-esr";
-async function launchFirefox({ executablePath, timeoutMs = 30000, noWebgl2 = false } = {}) {
+async function launchFirefox({ executablePath, timeoutMs = 30000, noWebgl2 = false, touch = false } = {}) {
   const firefox = executablePath || process.env.FIREFOX || defaultFirefox;
   if (!fs.existsSync(firefox)) {
     throw new Error(`no browser at ${firefox} (install Debian's firefox-esr package, or set FIREFOX)`);
@@ -186,6 +186,9 @@ async function launchFirefox({ executablePath, timeoutMs = 30000, noWebgl2 = fal
         extraPrefsFirefox: {
           "webgl.force-enabled": true,
           "webgl.enable-webgl2": !noWebgl2,
+          // A phone: touch events, and a finger as the main pointer (coarse,
+          // no hover) for the page's media queries.
+          ...(touch ? { "dom.w3c_touch_events.enabled": 1, "ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilities": 1 } : {}),
           "app.update.enabled": false,
           "browser.shell.checkDefaultBrowser": false,
           "datareporting.policy.dataSubmissionEnabled": false,
@@ -213,7 +216,8 @@ async function launchFirefox({ executablePath, timeoutMs = 30000, noWebgl2 = fal
 //                             index `from` on (default 0) that matches re
 //   close()                   closes the browser and the server
 // `browser` is "chromium" (the default) or "firefox"; `noWebgl2` switches
-// WebGL 2 off in either; `extraArgs` go to Chromium after its usual flags.
+// WebGL 2 off in either; `touch` makes the tab a phone's (touch events, a
+// coarse pointer); `extraArgs` go to Chromium after its usual flags.
 async function openPage({
   root,
   path: pagePath = "index.html",
@@ -225,6 +229,7 @@ async function openPage({
   extraArgs = [],
   browser: browserName = "chromium",
   noWebgl2 = false,
+  touch = false,
 } = {}) {
   if (!root || !fs.existsSync(root) || !fs.statSync(root).isDirectory()) {
     throw new Error(`no folder to serve at ${root}`);
@@ -237,7 +242,7 @@ async function openPage({
   try {
     launched =
       browserName === "firefox"
-        ? await launchFirefox({ executablePath, timeoutMs, noWebgl2 })
+        ? await launchFirefox({ executablePath, timeoutMs, noWebgl2, touch })
         : await launchChromium({
             executablePath,
             timeoutMs,
@@ -288,7 +293,7 @@ async function openPage({
     page.on("response", (response) => {
       if (response.status() >= 400) recordError(`HTTP ${response.status()} for ${response.url()}`);
     });
-    await page.setViewport({ width, height });
+    await page.setViewport({ width, height, isMobile: touch, hasTouch: touch });
 
     const url = (p) => `${served.origin}/${p.replace(/^\/+/, "")}`;
     const waitForConsole = (re, ms, what, from = 0) => {

@@ -51,14 +51,15 @@ const kVersion = (fs
   .match(/^project\(zarv VERSION ([0-9.]+)/m) || [])[1];
 
 // A test run of the page: frames only on zarvStep, 1/60 s each.
-async function openTestRun() {
+async function openTestRun({ width = kWidth, height = kHeight, touch = false } = {}) {
   const session = await openPage({
     root: site,
     path: "index.html",
     query: "?test&dt=1/60",
     browser,
-    width: kWidth,
-    height: kHeight,
+    width,
+    height,
+    touch,
     timeoutMs: 60000,
   });
   await session.page.waitForFunction(
@@ -130,6 +131,11 @@ async function thePicture() {
     if (found.redWheel.count < 100) problems.push(`no red nose wheel near the middle (${found.redWheel.count} pixels)`);
     const version = await session.page.evaluate(() => document.getElementById("version").textContent);
     if (version !== `Zarv ${kVersion}`) problems.push(`the status line says "${version}", not "Zarv ${kVersion}"`);
+    // With a mouse the on-screen keys stay hidden until asked for.
+    const shownAtFirst = await onScreenKeysShown(session.page);
+    await session.page.click("#controls-button");
+    if (shownAtFirst || !(await onScreenKeysShown(session.page)))
+      problems.push(`with a mouse the on-screen keys are ${shownAtFirst ? "shown" : "hidden"} at first, and the button does not show them`);
     const errors = errorLines(session);
     if (errors) problems.push(`the console has errors: ${errors}`);
     if (problems.length) throw new Error(problems.join("; "));
@@ -180,22 +186,161 @@ async function theKeysAgainstTheNativeProgram() {
     await session.close();
   }
 
+  const nativePoses = runNative(kScriptFrames, kKeyScript);
+  const result = comparePoses(pagePoses, nativePoses, { metres: 1e-4, degrees: 0.01 });
+  console.log(
+    `  poses: ${result.compared} poses over ${kScriptFrames} frames; largest differences ` +
+      `${result.largestMetres.toExponential(2)} m, ${result.largestDegrees.toExponential(2)} deg`,
+  );
+  if (result.problems.length) throw new Error(result.problems.slice(0, 5).join("; "));
+}
+
+// The poses of zarv-capture over `frames` frames of 1/60 s with `holds`
+// ({ dik, first, last }) held.
+function runNative(frames, holds) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "zarv-web-poses-"));
   try {
     const csv = path.join(folder, "native.csv");
-    const args = ["--frames", String(kScriptFrames), "--dt", "1/60", "--poses", csv];
-    for (const key of kKeyScript) args.push("--hold", `${key.dik}:${key.first}-${key.last}`);
+    const args = ["--frames", String(frames), "--dt", "1/60", "--poses", csv];
+    for (const key of holds) args.push("--hold", `${key.dik}:${key.first}-${key.last}`);
     execFileSync(capture, args, { stdio: ["ignore", "ignore", "inherit"] });
-    const nativePoses = parsePoses(fs.readFileSync(csv, "utf8").split("\n"));
-    const result = comparePoses(pagePoses, nativePoses, { metres: 1e-4, degrees: 0.01 });
-    console.log(
-      `  poses: ${result.compared} poses over ${kScriptFrames} frames; largest differences ` +
-        `${result.largestMetres.toExponential(2)} m, ${result.largestDegrees.toExponential(2)} deg`,
-    );
-    if (result.problems.length) throw new Error(result.problems.slice(0, 5).join("; "));
+    return parsePoses(fs.readFileSync(csv, "utf8").split("\n"));
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
+}
+
+// Whether the page shows its on-screen keys.
+function onScreenKeysShown(page) {
+  return page.evaluate(() => {
+    const panel = document.getElementById("controls");
+    return !panel.hidden && panel.getBoundingClientRect().width > 0;
+  });
+}
+
+// Every key of the help, as the help writes it.
+const kHelpKeys = ["E", "=", "-", "Up", "Down", "Left", "Right", "Delete", "Page Down", "Home", "End",
+  "1", "2", "R", "P", "F1", "F2", "F3", "S", "X", "Z", "C", "A", "D"];
+
+// The centre of the on-screen button for `key`.
+async function buttonFor(page, key) {
+  const box = await page.evaluate((name) => {
+    const button = [...document.querySelectorAll("#controls button")].find((b) =>
+      b.getAttribute("aria-label").startsWith(`${name}:`));
+    const r = button?.getBoundingClientRect();
+    return r && { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+  }, key);
+  if (!box) throw new Error(`no on-screen button for ${key}`);
+  return box;
+}
+
+// On a phone (touch, a coarse pointer, 390 x 844): the on-screen keys show
+// by themselves and offer every key of the help; "=" held by one finger
+// while another holds E gives the poses zarv-capture gives holding the same
+// keys over the same frames; a tap on F2 holds it for one frame and changes
+// the view.
+async function theOnScreenKeysOnAPhone() {
+  const session = await openTestRun({ width: 390, height: 844, touch: true });
+  const page = session.page;
+  let pagePoses;
+  try {
+    if (!(await onScreenKeysShown(page))) throw new Error("a phone does not get the on-screen keys");
+    const labels = await page.evaluate(() =>
+      [...document.querySelectorAll("#controls button")].map((b) => b.getAttribute("aria-label")));
+    const missing = kHelpKeys.filter((key) => !labels.some((label) => label.startsWith(`${key}:`)));
+    if (missing.length) throw new Error(`no on-screen button for ${missing.join(", ")} (the buttons: ${labels.join(" | ")})`);
+
+    await stepTo(session, 150);
+    const equal = await buttonFor(page, "=");
+    const throttle = await page.touchscreen.touchStart(equal.x, equal.y);
+    await stepTo(session, 200);
+    const e = await buttonFor(page, "E");
+    const engine = await page.touchscreen.touchStart(e.x, e.y);
+    await stepTo(session, 206);
+    await engine.end();
+    await stepTo(session, 266);
+    await throttle.end();
+    await stepTo(session, 300);
+    const f2 = await buttonFor(page, "F2");
+    await page.touchscreen.tap(f2.x, f2.y);
+    await stepTo(session, 301);
+    await page.waitForFunction(() => !document.querySelector("#controls .held"), { timeout: 10000 });
+    await stepTo(session, kTouchFrames);
+    pagePoses = parsePoses(session.messages.map((m) => m.text));
+    const errors = errorLines(session);
+    if (errors) throw new Error(`the console has errors: ${errors}`);
+  } finally {
+    await session.close();
+  }
+  const native = runNative(kTouchFrames, [
+    { dik: "EQUALS", first: 150, last: 265 },
+    { dik: "E", first: 200, last: 205 },
+    { dik: "F2", first: 300, last: 300 },
+  ]);
+  const result = comparePoses(pagePoses, native, { metres: 1e-4, degrees: 0.01 });
+  if (result.problems.length) throw new Error(result.problems.slice(0, 5).join("; "));
+  const camera = (frame) => pagePoses.get(`${frame},camera`)?.p;
+  const before = camera(299);
+  const after = camera(kTouchFrames - 1);
+  const moved = before && after ? Math.hypot(...after.map((v, i) => v - before[i])) : 0;
+  if (!(moved > 1)) throw new Error(`the tap on F2 moved the camera ${moved.toFixed(3)} m: the view did not change`);
+  console.log(
+    `  on-screen keys: ${kHelpKeys.length} keys offered; "=" and E held together and F2 tapped, ` +
+      `${result.compared} poses as the native program's (largest differences ` +
+      `${result.largestMetres.toExponential(2)} m, ${result.largestDegrees.toExponential(2)} deg); F2 moved the camera ${moved.toFixed(2)} m`,
+  );
+}
+const kTouchFrames = 320;
+
+// The page's layout on phones: in portrait and landscape the on-screen keys
+// stay clear of the aircraft in the middle of the picture, and on a screen
+// 360 pixels wide nothing runs off it, with the keys' list open or not.
+async function thePhoneLayout() {
+  const session = await openTestRun({ width: 390, height: 844, touch: true });
+  const page = session.page;
+  try {
+    await stepTo(session, 300);
+    const problems = [];
+    for (const [width, height] of [[390, 844], [844, 390], [360, 740]]) {
+      await page.setViewport({ width, height, isMobile: true, hasTouch: true });
+      for (const keysOpen of [false, true]) {
+        if (keysOpen) await page.click("#keys-button");
+        problems.push(...(await page.evaluate(layoutProblems, `${width}x${height}${keysOpen ? " with the keys' list open" : ""}`)));
+        if (keysOpen) await page.click("#keys-button");
+      }
+    }
+    if (problems.length) throw new Error(problems.slice(0, 6).join("; "));
+    console.log("  phone layout: 390x844, 844x390 and 360x740, the keys' list shut and open: nothing off the screen, the middle clear");
+  } finally {
+    await session.close();
+  }
+}
+
+// Runs in the page: what runs off the screen, and which on-screen key covers
+// the middle of the picture (a third of its width and height).
+function layoutProblems(where) {
+  const problems = [];
+  const width = document.documentElement.clientWidth;
+  const height = document.documentElement.clientHeight;
+  if (document.documentElement.scrollWidth > width)
+    problems.push(`${where}: the page is ${document.documentElement.scrollWidth} px wide`);
+  for (const element of document.body.querySelectorAll("*")) {
+    const r = element.getBoundingClientRect();
+    if (r.width === 0 || r.height === 0 || element.closest("dialog:not([open])")) continue;
+    if (r.left < -0.5 || r.right > width + 0.5 || r.top < -0.5 || r.bottom > height + 0.5)
+      problems.push(`${where}: #${element.id || element.tagName} "${element.textContent.slice(0, 20)}" runs off the screen`);
+  }
+  const c = document.getElementById("canvas").getBoundingClientRect();
+  const middle = { left: c.left + c.width / 3, right: c.right - c.width / 3, top: c.top + c.height / 3, bottom: c.bottom - c.height / 3 };
+  for (const button of document.querySelectorAll("#controls button")) {
+    const r = button.getBoundingClientRect();
+    if (r.left < middle.right && r.right > middle.left && r.top < middle.bottom && r.bottom > middle.top)
+      problems.push(`${where}: "${button.getAttribute("aria-label")}" covers the middle of the picture`);
+  }
+  const listShown = document.getElementById("keys-text").getClientRects().length > 0;
+  if (listShown !== document.getElementById("help").classList.contains("keys-open"))
+    problems.push(`${where}: the keys' list is ${listShown ? "shown" : "hidden"} with the "Keys" button ${listShown ? "shut" : "open"}`);
+  return problems;
 }
 
 async function escapeEndsTheProgram() {
@@ -298,10 +443,14 @@ async function aMissingDataFileStopsTheStartPlainly() {
   for (const [what, check] of [
     ["the picture after five simulated seconds", thePicture],
     ["real key events against the native program's poses", theKeysAgainstTheNativeProgram],
+    ["on a phone, the on-screen keys against the native program's poses", theOnScreenKeysOnAPhone],
+    ["the page's layout on phones", thePhoneLayout],
     ["Esc ends the program", escapeEndsTheProgram],
     ["without WebGL 2 the page says so", withoutWebgl2ThePageSaysSo],
     ["a missing data file: the page says it could not start", aMissingDataFileStopsTheStartPlainly],
   ]) {
+    // PAGE_TEST_ONLY=pattern runs only the checks whose names match it.
+    if (process.env.PAGE_TEST_ONLY && !new RegExp(process.env.PAGE_TEST_ONLY).test(what)) continue;
     const start = Date.now();
     try {
       await check();
