@@ -1,10 +1,13 @@
-// The page in headless Chromium (WebGL 2 on SwiftShader): the time from the
-// page's start to its first frame, frames per second on animation frames
-// (capped by the browser at its display rate, and with the cap lifted), and
-// the sizes of what a visitor downloads; then its floor, the same picture
-// drawn by bare WebGL 2 (floor.html) at the poses of the settled aircraft
-// (from the native build's zarv-capture), uncapped, by turns with the page,
-// and the page's frame time against the floor's.
+// The page as a visitor gets it, in headless Chromium (WebGL 2 on
+// SwiftShader) and in Firefox ESR (WebGL 2 on Mesa's llvmpipe, in a window on
+// the X display it is given), one after the other: the time from the page's
+// start to its first frame and frames per second on animation frames (capped
+// by the browser at its display rate), and the sizes of what a visitor
+// downloads. Then, in Chromium, its floor: the same picture drawn by bare
+// WebGL 2 (floor.html) at the poses of the settled aircraft (from the native
+// build's zarv-capture), uncapped, by turns with the page, and the page's
+// frame time against the floor's; and the native program on llvmpipe with the
+// page's back buffer (gl_frame_bench).
 //
 //   node bench/web/page_bench.js SITE_FOLDER NATIVE_BUILD_FOLDER [WIDTH HEIGHT]
 "use strict";
@@ -40,8 +43,8 @@ async function framesPerSecond(page, count) {
 
 // The page; resolves to its frames per second, the size of its drawing
 // buffer and the attributes of its WebGL context.
-async function measurePage(what, extraArgs) {
-  const session = await openPage({ root: site, width, height, timeoutMs: 60000, extraArgs });
+async function measurePage(what, extraArgs, browser = "chromium") {
+  const session = await openPage({ root: site, width, height, timeoutMs: 60000, extraArgs, browser });
   try {
     await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
       timeout: 60000,
@@ -130,10 +133,23 @@ function median(values) {
   return sorted[Math.floor(sorted.length / 2)];
 }
 
+// The native program on llvmpipe on a screen the size of the page's canvas
+// box, so that its back buffer is the page's.
+function measureNative(page) {
+  const output = execFileSync(path.resolve(nativeBuild, "gl_frame_bench"), ["program", "--frames", "300"], {
+    env: { ...process.env, ZARV_BENCH_SCREEN: `${page.boxWidth}x${page.boxHeight}`, SDL_VIDEODRIVER: "offscreen" },
+    encoding: "utf8",
+  });
+  const line = output.split("\n").find((l) => l.startsWith("program"));
+  console.log(`native, on a screen of the canvas box (${page.boxWidth}x${page.boxHeight}): ${line}`);
+}
+
 (async () => {
-  for (const name of ["zarv.wasm", "zarv.data", "zarv.js", "index.html"])
+  for (const name of ["zarv.wasm", "zarv.data", "zarv.js", "controls.js", "index.html"])
     console.log(`${name}: ${fs.statSync(path.join(site, name)).size} bytes`);
-  await measurePage("headless Chromium", []);
+  await measurePage(`headless Chromium, ${width}x${height}`, []);
+  if (process.env.DISPLAY) await measurePage(`Firefox ESR, ${width}x${height}`, [], "firefox");
+  else console.log("Firefox ESR: not measured (it needs an X display; bench/web/run.sh gives it one)");
   const pages = [];
   const floors = [];
   let page;
@@ -151,6 +167,7 @@ function median(values) {
   const floorFps = median(floors);
   console.log(`page ${(1000 / pageFps).toFixed(2)} ms/frame, floor ${(1000 / floorFps).toFixed(2)} ms/frame ` +
     `(medians of ${kRounds}): the page takes ${(floorFps / pageFps).toFixed(2)} times its floor (by round: ${rounds})`);
+  measureNative(page);
 })().catch((error) => {
   console.error(`page_bench: ${error.message}`);
   process.exit(1);

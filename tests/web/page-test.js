@@ -6,6 +6,11 @@
 //   - real key events (R, P, E then =, the camera keys) on a fixed frame
 //     time, the poses the page writes to its console compared with
 //     zarv-capture run natively on the same keys;
+//   - on a phone (touch, 390 x 844), the on-screen keys: every key of the
+//     help offered, two held at once and a tap matching zarv-capture's poses;
+//     in portrait, landscape and at 360 px nothing runs off the screen and
+//     the middle of the picture stays clear; with a mouse they stay hidden
+//     until asked for;
 //   - Esc ends the program: the loop stops, teardown runs, nothing throws;
 //     while loading, the status line counted both downloads' bytes;
 //   - without WebGL 2 (Chromium's --disable-webgl2), and with zarv.data

@@ -156,6 +156,7 @@
     toggle.setAttribute('aria-pressed', String(on));
     if (!on) releaseAll();
   }
+  toggle.hidden = false;
   const coarse = matchMedia('(pointer: coarse)');
   let chosen = false;
   show(coarse.matches);
