@@ -96,6 +96,29 @@ TEST_F(DeviceDraw, RefusesRangesOutsideTheBuffers)
     Device()->EndScene();
 }
 
+// Indices are checked against the named vertices whenever they change, not
+// only when the buffer was first filled, and a draw of part of a buffer is
+// judged by that part alone.
+TEST_F(DeviceDraw, ChecksIndicesRewrittenSinceTheLastDraw)
+{
+    Device()->BeginScene();
+    ASSERT_EQ(DrawQuad(), D3D_OK) << compat::d3d9::LastError();
+    const uint16_t far[1] = {7};
+    Fill(ib_, far, sizeof far); // the first index becomes 7: 7, 1, 2, 0, 2, 3
+    EXPECT_EQ(DrawQuad(), D3DERR_INVALIDCALL);
+    EXPECT_NE(compat::d3d9::LastError().find("index 7 at 0 is outside 0..3"), std::string::npos)
+        << compat::d3d9::LastError();
+    EXPECT_EQ(Device()->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4, 3, 1), D3D_OK)
+        << "the second triangle (0, 2, 3) is inside: " << compat::d3d9::LastError();
+    void* data = nullptr;
+    ASSERT_EQ(ib_->Lock(0, 2, &data, 0), D3D_OK);
+    const uint16_t near = 0;
+    std::memcpy(data, &near, sizeof near);
+    ib_->Unlock();
+    EXPECT_EQ(DrawQuad(), D3D_OK) << "a part locked again: " << compat::d3d9::LastError();
+    Device()->EndScene();
+}
+
 TEST_F(DeviceDraw, NeedsAFormatBuffersAndAWideEnoughStride)
 {
     Device()->BeginScene();

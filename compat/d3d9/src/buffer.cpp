@@ -103,7 +103,11 @@ template <class Interface, class Desc> HRESULT Buffer<Interface, Desc>::Unlock()
     {
         s.locked = false;
         if ((s.lockFlags & D3DLOCK_READONLY) == 0)
+        {
+            if (s.type == D3DRTYPE_INDEXBUFFER)
+                s.MeasureIndices(s.lockOffset, s.lockSize);
             device_.Backend().UpdateBuffer(s, s.lockOffset, s.lockSize);
+        }
     }
     device_.Trace("Unlock", this, [&](CallBuilder& c) { c.Result(hr); });
     return hr;

@@ -7,6 +7,7 @@
 #include <d3d9types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -34,11 +35,23 @@ struct BufferStorage
     UINT lockSize = 0;
     DWORD lockFlags = 0;
 
+    // Bounds on an index buffer's indices, kept at each Unlock, so that a draw
+    // whose range holds them needs no look at the indices. A new buffer's
+    // bytes are zero.
+    uint32_t lowestIndex = 0;
+    uint32_t highestIndex = 0;
+
     std::unique_ptr<BackendBuffer> backend;
 
     UINT Size() const { return static_cast<UINT>(bytes.size()); }
     // Bytes per index of an index buffer.
     UINT IndexSize() const { return format == D3DFMT_INDEX32 ? 4 : 2; }
+    // Index number `i` of an index buffer.
+    uint32_t IndexAt(uint64_t i) const;
+    // Takes in the indices just written at bytes [offset, offset + size): a
+    // write of the whole buffer measures the bounds afresh, a part of it
+    // widens them (they may then be wider than the indices, never narrower).
+    void MeasureIndices(UINT offset, UINT size);
 };
 
 } // namespace compat::d3d9

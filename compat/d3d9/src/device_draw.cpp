@@ -5,8 +5,6 @@
 #include "errors.h"
 #include "fvf.h"
 
-#include <cstring>
-
 namespace compat::d3d9
 {
 namespace
@@ -33,19 +31,6 @@ uint64_t ElementCount(D3DPRIMITIVETYPE type, UINT primitiveCount)
     default:
         return 0;
     }
-}
-
-uint32_t IndexAt(const BufferStorage& indices, uint64_t i)
-{
-    if (indices.IndexSize() == 4)
-    {
-        uint32_t value;
-        std::memcpy(&value, indices.bytes.data() + i * 4, 4);
-        return value;
-    }
-    uint16_t value;
-    std::memcpy(&value, indices.bytes.data() + i * 2, 2);
-    return value;
 }
 
 } // namespace
@@ -168,9 +153,16 @@ HRESULT Device::CheckIndexedRange(const DrawCall& draw)
                     static_cast<long long>(first),
                     static_cast<long long>(first + draw.numVertices - 1),
                     static_cast<unsigned long long>(vertexCount));
+    // Every index in the buffer is inside the named vertices: the common case,
+    // settled without reading an index.
+    if (indices.lowestIndex >= draw.minIndex &&
+        indices.highestIndex - draw.minIndex < draw.numVertices)
+        return D3D_OK;
+    // Otherwise the drawn part may still be inside; if not, the first index
+    // that is not is named.
     for (uint64_t i = draw.startIndex; i < uint64_t{draw.startIndex} + draw.elementCount; ++i)
     {
-        const uint32_t index = IndexAt(indices, i);
+        const uint32_t index = indices.IndexAt(i);
         if (index < draw.minIndex || index - draw.minIndex >= draw.numVertices)
             return Fail(D3DERR_INVALIDCALL, "%s: index %u at %llu is outside %u..%u", method, index,
                         static_cast<unsigned long long>(i), draw.minIndex,
