@@ -9,13 +9,13 @@ namespace
 {
 
 static_assert(std::is_trivially_copyable_v<RecordedCall>,
-              "records are copied and dropped in bulk without running code");
+              "records are copied without running code");
 
 constexpr std::size_t kDefaultLimit = 8192;
 
 struct CallLog
 {
-    std::vector<RecordedCall> calls;
+    RecordedCallList calls;
     std::size_t limit = kDefaultLimit;
     std::size_t dropped = 0;
 };
@@ -28,28 +28,41 @@ CallLog& Log()
 
 } // namespace
 
+bool RecordedCallList::Append(const RecordedCall& call)
+{
+    if (count_ < slots_.size())
+    {
+        slots_[(first_ + count_++) % slots_.size()] = call;
+        return false;
+    }
+    slots_[first_] = call;
+    first_ = (first_ + 1) % slots_.size();
+    return true;
+}
+
+void RecordedCallList::Resize(std::size_t limit)
+{
+    slots_.assign(limit, RecordedCall{});
+    Clear();
+}
+
 void AppendRecordedCall(const RecordedCall& call)
 {
     CallLog& log = Log();
-    if (log.calls.capacity() < log.limit)
-        log.calls.reserve(log.limit);
-    if (log.calls.size() >= log.limit)
-    {
-        const std::size_t drop = log.calls.size() - log.limit / 2;
-        log.calls.erase(log.calls.begin(), log.calls.begin() + static_cast<std::ptrdiff_t>(drop));
-        log.dropped += drop;
-    }
-    log.calls.push_back(call);
+    if (log.calls.capacity() != log.limit)
+        log.calls.Resize(log.limit);
+    if (log.calls.Append(call))
+        ++log.dropped;
 }
 
-const std::vector<RecordedCall>& RecordedCalls()
+const RecordedCallList& RecordedCalls()
 {
     return Log().calls;
 }
 
 void ClearRecordedCalls()
 {
-    Log().calls.clear();
+    Log().calls.Clear();
     Log().dropped = 0;
 }
 

@@ -1,6 +1,5 @@
-// The list of recorded calls behind RecordedCalls(): a vector of fixed-size
-// records that takes room for its whole limit once, so that appending never
-// allocates; when full, the oldest half is dropped.
+// The process-wide ring of recorded calls behind RecordedCalls(), and its
+// limit.
 #pragma once
 
 #include <compat/d3d9.h>

@@ -10,7 +10,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <compare>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,10 +93,75 @@ struct RecordedCall
     std::string_view Text() const;
 };
 
-// The calls kept so far, oldest first. At most RecordLimit() are kept: when
-// the list is full the oldest half is dropped. Room for the limit is taken
-// once, on the first call recorded, so recording never allocates afterwards.
-const std::vector<RecordedCall>& RecordedCalls();
+// The calls kept so far, oldest first: a ring of RecordLimit() records. When
+// it is full each new call takes the place of the oldest, so recording a call
+// copies one record and moves none. Room for the limit is taken once, on the
+// first call recorded, so recording never allocates afterwards.
+class RecordedCallList
+{
+public:
+    class Iterator
+    {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = RecordedCall;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const RecordedCall*;
+        using reference = const RecordedCall&;
+
+        Iterator() = default;
+        Iterator(const RecordedCallList* list, std::size_t at) : list_(list), at_(at) {}
+        reference operator*() const { return (*list_)[at_]; }
+        pointer operator->() const { return &(*list_)[at_]; }
+        reference operator[](difference_type n) const { return (*list_)[at_ + n]; }
+        Iterator& operator++() { return ++at_, *this; }
+        Iterator operator++(int) { return {list_, at_++}; }
+        Iterator& operator--() { return --at_, *this; }
+        Iterator operator--(int) { return {list_, at_--}; }
+        Iterator& operator+=(difference_type n) { return at_ += n, *this; }
+        Iterator& operator-=(difference_type n) { return at_ -= n, *this; }
+        Iterator operator+(difference_type n) const { return {list_, at_ + n}; }
+        Iterator operator-(difference_type n) const { return {list_, at_ - n}; }
+        friend Iterator operator+(difference_type n, Iterator i) { return i + n; }
+        difference_type operator-(Iterator other) const
+        {
+            return static_cast<difference_type>(at_) - static_cast<difference_type>(other.at_);
+        }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+        auto operator<=>(const Iterator& other) const { return at_ <=> other.at_; }
+
+    private:
+        const RecordedCallList* list_ = nullptr;
+        std::size_t at_ = 0;
+    };
+
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    // Records the ring has room for.
+    std::size_t capacity() const { return slots_.size(); }
+    const RecordedCall& operator[](std::size_t i) const
+    {
+        return slots_[(first_ + i) % slots_.size()];
+    }
+    const RecordedCall& front() const { return (*this)[0]; }
+    const RecordedCall& back() const { return (*this)[count_ - 1]; }
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, count_}; }
+
+    // For the recording: keeps `call`, dropping the oldest when full, and
+    // says whether one was dropped.
+    bool Append(const RecordedCall& call);
+    void Clear() { first_ = count_ = 0; }
+    // Makes room for `limit` records and empties the ring.
+    void Resize(std::size_t limit);
+
+private:
+    std::vector<RecordedCall> slots_;
+    std::size_t first_ = 0;
+    std::size_t count_ = 0;
+};
+
+const RecordedCallList& RecordedCalls();
 // Empties the list and keeps its capacity.
 void ClearRecordedCalls();
 // How many calls were dropped to stay within the limit since the last clear.
