@@ -44,13 +44,13 @@ async function framesPerSecond(page, count) {
 // The page; resolves to its frames per second, the size of its drawing
 // buffer and the attributes of its WebGL context.
 async function measurePage(what, extraArgs, browser = "chromium") {
-  const session = await openPage({ root: site, width, height, timeoutMs: 60000, extraArgs, browser });
+  const tab = await openPage({ root: site, width, height, timeoutMs: 60000, extraArgs, browser });
   try {
-    await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
+    await tab.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
       timeout: 60000,
     });
-    const firstFrame = await session.page.evaluate(() => window.zarv.firstFrame);
-    const canvas = await session.page.evaluate(() => {
+    const firstFrame = await tab.page.evaluate(() => window.zarv.firstFrame);
+    const canvas = await tab.page.evaluate(() => {
       const c = document.getElementById("canvas");
       return {
         width: c.width,
@@ -61,12 +61,12 @@ async function measurePage(what, extraArgs, browser = "chromium") {
         attributes: c.getContext("webgl2").getContextAttributes(),
       };
     });
-    const fps = await framesPerSecond(session.page, "Module._zarvStep(0)");
+    const fps = await framesPerSecond(tab.page, "Module._zarvStep(0)");
     console.log(`${what}: first frame ${firstFrame.toFixed(0)} ms after the page's start; ` +
       `${fps.toFixed(1)} frames per second (canvas ${canvas.width}x${canvas.height} drawn, shown at ${canvas.shown})`);
     return { fps, ...canvas };
   } finally {
-    await session.close();
+    await tab.close();
   }
 }
 
@@ -102,9 +102,9 @@ async function measureFloor(what, page, extraArgs) {
   try {
     fs.copyFileSync(path.join(__dirname, "floor.html"), path.join(root, "floor.html"));
     fs.cpSync(path.join(repo, "art/3d/yak_52"), path.join(root, "art"), { recursive: true });
-    const session = await openPage({ root, path: "floor.html", width, height, timeoutMs: 60000, extraArgs });
+    const tab = await openPage({ root, path: "floor.html", width, height, timeoutMs: 60000, extraArgs });
     try {
-      await session.page.evaluate((setup) => startFloor(setup), {
+      await tab.page.evaluate((setup) => startFloor(setup), {
         width: page.width,
         height: page.height,
         // The program's window, and so its back buffer, is 50 pixels smaller
@@ -113,11 +113,11 @@ async function measureFloor(what, page, extraArgs) {
         attributes: page.attributes,
         poses: settledPoses(),
       });
-      const fps = await framesPerSecond(session.page, "window.floor.frames");
+      const fps = await framesPerSecond(tab.page, "window.floor.frames");
       console.log(`${what}: ${fps.toFixed(1)} frames per second (canvas ${page.width}x${page.height})`);
       return fps;
     } finally {
-      await session.close();
+      await tab.close();
     }
   } finally {
     fs.rmSync(root, { recursive: true, force: true });

@@ -5,10 +5,10 @@
 // it printed to its console.
 //
 //   const { openPage } = require("./browser");
-//   const session = await openPage({ root: "build-web/check", path: "sdl_page.html" });
-//   await session.waitForConsole(/ready/, 20000, "the page getting ready");
+//   const tab = await openPage({ root: "build-web/check", path: "sdl_page.html" });
+//   await tab.waitForConsole(/ready/, 20000, "the page getting ready");
 //   ...
-//   await session.close();
+//   await tab.close();
 //
 // Every wait has a timeout and fails with an Error whose message names what
 // was awaited. CHROMIUM=/path/to/chromium picks another browser binary.
@@ -206,7 +206,7 @@ async function launchFirefox({ executablePath, timeoutMs = 30000, noWebgl2 = fal
 }
 
 // Serves `root`, starts the browser and opens `path` under it in a tab of
-// `width` x `height` CSS pixels. Resolves to a session:
+// `width` x `height` CSS pixels. Resolves to the opened tab:
 //   page                      the puppeteer page
 //   url(p)                    the address of p under the served folder
 //   messages                  every console line so far: { type, text }

@@ -22,11 +22,11 @@ const stepMs = 20000;
 const wholeMs = 180000;
 
 let step = "starting";
-const sessions = new Set();
+const openTabs = new Set();
 
 function fail(what) {
   console.error(`check-sdl-page: FAILED: ${what}`);
-  for (const session of sessions) session.browser.process()?.kill("SIGKILL");
+  for (const tab of openTabs) tab.browser.process()?.kill("SIGKILL");
   process.exit(1);
 }
 
@@ -65,15 +65,15 @@ function near(rgb, want, tolerance = 3) {
   return rgb.length >= 3 && want.every((v, i) => Math.abs(rgb[i] - v) <= tolerance);
 }
 
-async function ready(session, what) {
-  const line = await session.waitForConsole(/^sdl-page: (ready|error:)/, stepMs, `${what} to get ready`);
+async function ready(tab, what) {
+  const line = await tab.waitForConsole(/^sdl-page: (ready|error:)/, stepMs, `${what} to get ready`);
   if (/error:/.test(line.text)) throw new Error(`${what}: ${line.text.replace(/^sdl-page: error: /, "")}`);
-  if (session.errors.length) throw new Error(`${what}: ${session.errors[0]}`);
+  if (tab.errors.length) throw new Error(`${what}: ${tab.errors[0]}`);
 }
 
-async function waitForFrames(session, count, what) {
+async function waitForFrames(tab, count, what) {
   try {
-    await session.page.waitForFunction(
+    await tab.page.waitForFunction(
       (n) => (window.Module && (Module.sdlPageFrames >= n || Module.sdlPageError)),
       { timeout: stepMs, polling: 50 },
       count,
@@ -81,34 +81,34 @@ async function waitForFrames(session, count, what) {
   } catch (error) {
     throw new Error(`${what}: fewer than ${count} frames drawn in ${stepMs} ms`);
   }
-  const error = await session.page.evaluate(() => Module.sdlPageError || "");
+  const error = await tab.page.evaluate(() => Module.sdlPageError || "");
   if (error) throw new Error(`${what}: ${error}`);
 }
 
 // The last console line matching re, or "".
-function lineOf(session, re) {
-  const found = session.messages.filter((m) => re.test(m.text)).pop();
+function lineOf(tab, re) {
+  const found = tab.messages.filter((m) => re.test(m.text)).pop();
   return found ? found.text : "";
 }
 
 // Presses and releases a key; resolves to the console lines SDL gave for it.
-async function press(session, code, scancode) {
-  const before = session.messages.length;
-  await session.page.keyboard.down(code);
-  await session.page.keyboard.up(code);
+async function press(tab, code, scancode) {
+  const before = tab.messages.length;
+  await tab.page.keyboard.down(code);
+  await tab.page.keyboard.up(code);
   const upLine = new RegExp(`^sdl-page: SDL_KEYUP scancode ${scancode} `);
   try {
-    await session.waitForConsole(upLine, 2000, `SDL_KEYUP for ${code}`, before);
+    await tab.waitForConsole(upLine, 2000, `SDL_KEYUP for ${code}`, before);
   } catch {
     // No release seen: the caller decides whether that is a failure.
   }
-  return session.messages.slice(before).map((m) => m.text).filter((t) => /SDL_KEY(DOWN|UP)/.test(t));
+  return tab.messages.slice(before).map((m) => m.text).filter((t) => /SDL_KEY(DOWN|UP)/.test(t));
 }
 
-async function checkKeys(session, what) {
+async function checkKeys(tab, what) {
   for (const { code, scancode } of keys) {
     step = `${what}: pressing ${code}`;
-    const lines = await press(session, code, scancode);
+    const lines = await press(tab, code, scancode);
     const down = lines.find((t) => t.startsWith(`sdl-page: SDL_KEYDOWN scancode ${scancode} `));
     const up = lines.find((t) => t.startsWith(`sdl-page: SDL_KEYUP scancode ${scancode} `));
     if (!down || !up) {
@@ -125,48 +125,48 @@ async function checkKeys(session, what) {
 
 async function fixedWindow() {
   step = "opening the page (fixed 640x480 window, keys on the whole page)";
-  const session = await openPage({ root: folder, path: "sdl_page.html", width: 800, height: 600, timeoutMs: stepMs });
-  sessions.add(session);
-  await ready(session, "the page");
+  const tab = await openPage({ root: folder, path: "sdl_page.html", width: 800, height: 600, timeoutMs: stepMs });
+  openTabs.add(tab);
+  await ready(tab, "the page");
   step = "waiting for frames";
   const started = Date.now();
-  await waitForFrames(session, 30, "the page");
+  await waitForFrames(tab, 30, "the page");
   const frameMs = (Date.now() - started) / 30;
 
-  const version = lineOf(session, /^sdl-page: GL_VERSION /);
+  const version = lineOf(tab, /^sdl-page: GL_VERSION /);
   if (!/OpenGL ES 3\.0 \(WebGL 2\.0/.test(version)) throw new Error(`not WebGL 2: ${version || "no GL_VERSION line"}`);
   for (const re of [/SDL \d/, /desktop display mode/, /sizes at start/, /context:/, /GL_VERSION/, /GL_RENDERER/, /depth \d+/, /SetSwapInterval/, /glReadPixels/]) {
-    for (const m of session.messages.filter((m) => re.test(m.text))) console.log(`  ${m.text.replace("sdl-page: ", "")}`);
+    for (const m of tab.messages.filter((m) => re.test(m.text))) console.log(`  ${m.text.replace("sdl-page: ", "")}`);
   }
-  const missing = session.messages
+  const missing = tab.messages
     .filter((m) => / missing$/.test(m.text) && /GetProcAddress/.test(m.text))
     .map((m) => m.text.split(" ")[2]);
   console.log(`  SDL_GL_GetProcAddress gives no ${missing.join(", ") || "(none missing)"}`);
   console.log(`  about ${frameMs.toFixed(1)} ms a frame`);
 
-  const read = lineOf(session, /^sdl-page: glReadPixels /).match(/centre (\d+),(\d+),(\d+) corner (\d+),(\d+),(\d+)/);
+  const read = lineOf(tab, /^sdl-page: glReadPixels /).match(/centre (\d+),(\d+),(\d+) corner (\d+),(\d+),(\d+)/);
   if (!read) throw new Error("the page printed no glReadPixels line");
   if (!near(read.slice(1, 4).map(Number), triangle) || !near(read.slice(4, 7).map(Number), background)) {
     throw new Error(`glReadPixels saw centre ${read.slice(1, 4)} and corner ${read.slice(4, 7)}, not ${triangle} and ${background}`);
   }
 
   step = "taking a screenshot";
-  const [centre, corner, beside] = await pixelsAt(session.page, [[320, 240], [10, 10], [700, 300]]);
+  const [centre, corner, beside] = await pixelsAt(tab.page, [[320, 240], [10, 10], [700, 300]]);
   console.log(`  screenshot: canvas centre ${centre}, canvas corner ${corner}, page beside the canvas ${beside}`);
   if (!near(centre, triangle)) throw new Error(`the triangle's pixel in the screenshot is ${centre}, not ${triangle}`);
   if (!near(corner, background)) throw new Error(`the background pixel in the screenshot is ${corner}, not ${background}`);
   if (!near(beside, [0, 0, 0])) throw new Error(`the page beside a 640x480 canvas is ${beside}, not black: the canvas is larger`);
 
   step = "clicking the canvas";
-  await session.page.click("#canvas");
-  await checkKeys(session, "keys after clicking the canvas");
+  await tab.page.click("#canvas");
+  await checkKeys(tab, "keys after clicking the canvas");
 
   // SDL listens on the window by default: keys typed into another element of
   // the page reach it too, and SDL keeps most of them from that element.
   step = "typing into the text field";
-  await session.page.focus("#elsewhere");
-  const elsewhere = await press(session, "KeyE", 8);
-  const field = await session.page.$eval("#elsewhere", (input) => input.value);
+  await tab.page.focus("#elsewhere");
+  const elsewhere = await press(tab, "KeyE", 8);
+  const field = await tab.page.$eval("#elsewhere", (input) => input.value);
   console.log(
     `  with the focus in a text field: SDL ${elsewhere.length ? "sees" : "does not see"} KeyE; the field holds "${field}"`,
   );
@@ -175,28 +175,28 @@ async function fixedWindow() {
   // The window losing the focus (another tab or program) clears SDL's
   // keyboard focus and its pressed keys.
   step = "blurring the window";
-  await session.page.evaluate(() => window.dispatchEvent(new FocusEvent("blur")));
-  await session.waitForConsole(/SDL_WINDOWEVENT FOCUS_LOST/, 2000, "FOCUS_LOST after a blur").catch(() => null);
-  const lost = lineOf(session, /SDL_WINDOWEVENT FOCUS_LOST/);
-  const afterBlur = await press(session, "KeyE", 8);
+  await tab.page.evaluate(() => window.dispatchEvent(new FocusEvent("blur")));
+  await tab.waitForConsole(/SDL_WINDOWEVENT FOCUS_LOST/, 2000, "FOCUS_LOST after a blur").catch(() => null);
+  const lost = lineOf(tab, /SDL_WINDOWEVENT FOCUS_LOST/);
+  const afterBlur = await press(tab, "KeyE", 8);
   console.log(`  after a window blur: ${lost ? lost.replace("sdl-page: ", "") : "no FOCUS_LOST"}; KeyE then gives ${afterBlur.map((t) => t.replace("sdl-page: ", "")).join(" | ") || "nothing"}`);
-  await session.page.evaluate(() => window.dispatchEvent(new FocusEvent("focus")));
-  await session.waitForConsole(/SDL_WINDOWEVENT FOCUS_GAINED/, 2000, "FOCUS_GAINED after a focus").catch(() => null);
+  await tab.page.evaluate(() => window.dispatchEvent(new FocusEvent("focus")));
+  await tab.waitForConsole(/SDL_WINDOWEVENT FOCUS_GAINED/, 2000, "FOCUS_GAINED after a focus").catch(() => null);
 
   // Leaving the page: SDL sends SDL_APP_TERMINATING from beforeunload.
   step = "leaving the page";
-  await session.page.goto("about:blank", { timeout: stepMs });
-  await session.waitForConsole(/SDL_APP_TERMINATING|SDL_QUIT/, 2000).catch(() => null);
-  const leaving = session.messages.filter((m) => /SDL_APP_TERMINATING|SDL_QUIT|WINDOWEVENT (CLOSE|HIDDEN)/.test(m.text));
+  await tab.page.goto("about:blank", { timeout: stepMs });
+  await tab.waitForConsole(/SDL_APP_TERMINATING|SDL_QUIT/, 2000).catch(() => null);
+  const leaving = tab.messages.filter((m) => /SDL_APP_TERMINATING|SDL_QUIT|WINDOWEVENT (CLOSE|HIDDEN)/.test(m.text));
   console.log(`  leaving the page gives: ${leaving.map((m) => m.text.replace("sdl-page: ", "")).join(", ") || "no event"}`);
   if (!leaving.some((m) => /SDL_APP_TERMINATING/.test(m.text))) throw new Error("leaving the page gave no SDL_APP_TERMINATING");
-  await session.close();
-  sessions.delete(session);
+  await tab.close();
+  openTabs.delete(tab);
 }
 
 async function resizableWindow() {
   step = "opening the page (resizable window, keys on the canvas only)";
-  const session = await openPage({
+  const tab = await openPage({
     root: folder,
     path: "sdl_page.html",
     query: "resizable&keyboard=%23canvas",
@@ -204,41 +204,41 @@ async function resizableWindow() {
     height: 600,
     timeoutMs: stepMs,
   });
-  sessions.add(session);
-  await ready(session, "the resizable page");
-  await waitForFrames(session, 5, "the resizable page");
-  const atStart = lineOf(session, /sizes at start/);
+  openTabs.add(tab);
+  await ready(tab, "the resizable page");
+  await waitForFrames(tab, 5, "the resizable page");
+  const atStart = lineOf(tab, /sizes at start/);
   console.log(`  ${atStart.replace("sdl-page: ", "")}`);
   if (!/window 800x600, drawable 800x600, canvas 800x600/.test(atStart)) {
     throw new Error(`a resizable window in an 800x600 tab should be 800x600: ${atStart}`);
   }
 
   step = "resizing the tab";
-  await session.page.setViewport({ width: 1024, height: 700 });
-  await session.waitForConsole(/sizes after a resize: window 1024x700, drawable 1024x700, canvas 1024x700/, 5000,
+  await tab.page.setViewport({ width: 1024, height: 700 });
+  await tab.waitForConsole(/sizes after a resize: window 1024x700, drawable 1024x700, canvas 1024x700/, 5000,
     "the window to follow the tab to 1024x700");
-  console.log(`  ${lineOf(session, /sizes after a resize/).replace("sdl-page: ", "")}`);
-  await waitForFrames(session, 10, "the resized page");
-  const [centre, corner] = await pixelsAt(session.page, [[512, 350], [1014, 10]]);
+  console.log(`  ${lineOf(tab, /sizes after a resize/).replace("sdl-page: ", "")}`);
+  await waitForFrames(tab, 10, "the resized page");
+  const [centre, corner] = await pixelsAt(tab.page, [[512, 350], [1014, 10]]);
   if (!near(centre, triangle) || !near(corner, background)) {
     throw new Error(`after the resize the screenshot shows ${centre} at the centre and ${corner} in a corner`);
   }
 
   step = "typing into the text field";
-  await session.page.focus("#elsewhere");
-  const elsewhere = await press(session, "KeyE", 8);
-  const field = await session.page.$eval("#elsewhere", (input) => input.value);
+  await tab.page.focus("#elsewhere");
+  const elsewhere = await press(tab, "KeyE", 8);
+  const field = await tab.page.$eval("#elsewhere", (input) => input.value);
   console.log(
     `  keys on the canvas only, focus in the text field: SDL ${elsewhere.length ? "sees" : "does not see"} KeyE; the field holds "${field}"`,
   );
   if (elsewhere.length) throw new Error("with keys on the canvas only, SDL saw a key typed into the text field");
   step = "clicking the canvas";
-  await session.page.click("#canvas");
-  const focused = await session.page.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
+  await tab.page.click("#canvas");
+  const focused = await tab.page.evaluate(() => document.activeElement?.id || document.activeElement?.tagName);
   console.log(`  after a click on the canvas the focused element is ${focused}`);
-  await checkKeys(session, "keys on the canvas only, after clicking it");
-  await session.close();
-  sessions.delete(session);
+  await checkKeys(tab, "keys on the canvas only, after clicking it");
+  await tab.close();
+  openTabs.delete(tab);
 }
 
 (async () => {

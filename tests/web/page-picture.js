@@ -23,15 +23,15 @@ if (!site || !out || !(width >= 200 && height >= 200) || !["chromium", "firefox"
 }
 
 (async () => {
-  const session = await openPage({ root: site, query: "?test", browser, width, height, touch, timeoutMs: 60000 });
+  const tab = await openPage({ root: site, query: "?test", browser, width, height, touch, timeoutMs: 60000 });
   try {
-    await session.page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun, { timeout: 60000 });
-    const frames = await session.page.evaluate(() => Module._zarvStep(300));
+    await tab.page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun, { timeout: 60000 });
+    const frames = await tab.page.evaluate(() => Module._zarvStep(300));
     if (frames !== 300) throw new Error(`the page ran ${frames} frames, not 300`);
-    await session.page.screenshot({ path: out, type: "png" });
+    await tab.page.screenshot({ path: out, type: "png" });
     console.log(`${out}: the page at ${width}x${height}${touch ? " with touch" : ""} in ${browser}, frame 299`);
   } finally {
-    await session.close();
+    await tab.close();
   }
 })().catch((error) => {
   console.error(`page-picture: ${error.message}`);

@@ -57,7 +57,7 @@ const kVersion = (fs
 
 // A test run of the page: frames only on zarvStep, 1/60 s each.
 async function openTestRun({ width = kWidth, height = kHeight, touch = false } = {}) {
-  const session = await openPage({
+  const tab = await openPage({
     root: site,
     path: "index.html",
     query: "?test&dt=1/60",
@@ -67,37 +67,37 @@ async function openTestRun({ width = kWidth, height = kHeight, touch = false } =
     touch,
     timeoutMs: 60000,
   });
-  await session.page.waitForFunction(
+  await tab.page.waitForFunction(
     () => window.zarv && (window.zarv.ended !== null || (typeof Module !== "undefined" && Module.calledRun)),
     { timeout: 60000 },
   );
-  const ended = await session.page.evaluate(() => window.zarv.ended);
-  if (ended !== null) throw new Error(`the program did not start (status ${ended}): ${errorLines(session)}`);
-  return session;
+  const ended = await tab.page.evaluate(() => window.zarv.ended);
+  if (ended !== null) throw new Error(`the program did not start (status ${ended}): ${errorLines(tab)}`);
+  return tab;
 }
 
-function errorLines(session) {
-  return session.messages
+function errorLines(tab) {
+  return tab.messages
     .filter((m) => m.type === "error")
     .map((m) => m.text)
-    .concat(session.errors.map(String))
+    .concat(tab.errors.map(String))
     .join(" | ");
 }
 
 // Runs frames up to (not including) `frame`; resolves to the frames run.
-async function stepTo(session, frame) {
-  return session.page.evaluate(
+async function stepTo(tab, frame) {
+  return tab.page.evaluate(
     (target) => Module._zarvStep(Math.max(0, target - Module._zarvStep(0))),
     frame,
   );
 }
 
 async function thePicture() {
-  const session = await openTestRun();
+  const tab = await openTestRun();
   try {
-    const frames = await stepTo(session, 300);
+    const frames = await stepTo(tab, 300);
     if (frames !== 300) throw new Error(`the page ran ${frames} frames, not 300`);
-    const box = await session.page.evaluate(() => {
+    const box = await tab.page.evaluate(() => {
       const r = document.getElementById("canvas").getBoundingClientRect();
       return { x: Math.round(r.x), y: Math.round(r.y), w: Math.round(r.width), h: Math.round(r.height) };
     });
@@ -113,7 +113,7 @@ async function thePicture() {
       y1: box.y + Math.round(box.h * 0.75),
     };
     const sky = [155, 155, 255];
-    const found = await colourRegions(session.page, [
+    const found = await colourRegions(tab.page, [
       { name: "topLeft", x0: box.x, y0: box.y + Math.round(box.h * 0.4), x1: box.x + 8, y1: box.y + Math.round(box.h * 0.4) + 8, rgb: sky, tolerance: 2 },
       { name: "topRight", x0: box.x + box.w - 8, y0: box.y, x1: box.x + box.w, y1: box.y + 8, rgb: sky, tolerance: 2 },
       { name: "bottomLeft", x0: box.x, y0: box.y + box.h - 8, x1: box.x + 8, y1: box.y + box.h, rgb: sky, tolerance: 2 },
@@ -134,14 +134,14 @@ async function thePicture() {
       problems.push(`the camera help (top ${cyan.top}) is not above the key help (top ${red.top})`);
     if (found.white.count < 2000) problems.push(`no white airframe near the middle (${found.white.count} pixels)`);
     if (found.redWheel.count < 100) problems.push(`no red nose wheel near the middle (${found.redWheel.count} pixels)`);
-    const version = await session.page.evaluate(() => document.getElementById("version").textContent);
+    const version = await tab.page.evaluate(() => document.getElementById("version").textContent);
     if (version !== `Zarv ${kVersion}`) problems.push(`the status line says "${version}", not "Zarv ${kVersion}"`);
     // With a mouse the on-screen keys stay hidden until asked for.
-    const shownAtFirst = await onScreenKeysShown(session.page);
-    await session.page.click("#controls-button");
-    if (shownAtFirst || !(await onScreenKeysShown(session.page)))
+    const shownAtFirst = await onScreenKeysShown(tab.page);
+    await tab.page.click("#controls-button");
+    if (shownAtFirst || !(await onScreenKeysShown(tab.page)))
       problems.push(`with a mouse the on-screen keys are ${shownAtFirst ? "shown" : "hidden"} at first, and the button does not show them`);
-    const errors = errorLines(session);
+    const errors = errorLines(tab);
     if (errors) problems.push(`the console has errors: ${errors}`);
     if (problems.length) throw new Error(problems.join("; "));
     console.log(
@@ -149,7 +149,7 @@ async function thePicture() {
         `(top ${red.top - box.y}); airframe ${found.white.count} white px, nose wheel ${found.redWheel.count} red px`,
     );
   } finally {
-    await session.close();
+    await tab.close();
   }
 }
 
@@ -172,23 +172,23 @@ const kKeyScript = [
 const kScriptFrames = 370;
 
 async function theKeysAgainstTheNativeProgram() {
-  const session = await openTestRun();
+  const tab = await openTestRun();
   let pagePoses;
   try {
-    await session.page.focus("#canvas");
+    await tab.page.focus("#canvas");
     for (const key of kKeyScript) {
-      await stepTo(session, key.first);
-      await session.page.keyboard.down(key.code);
-      await stepTo(session, key.last + 1);
-      await session.page.keyboard.up(key.code);
+      await stepTo(tab, key.first);
+      await tab.page.keyboard.down(key.code);
+      await stepTo(tab, key.last + 1);
+      await tab.page.keyboard.up(key.code);
     }
-    const frames = await stepTo(session, kScriptFrames);
+    const frames = await stepTo(tab, kScriptFrames);
     if (frames !== kScriptFrames) throw new Error(`the page ran ${frames} frames, not ${kScriptFrames}`);
-    pagePoses = parsePoses(session.messages.map((m) => m.text));
-    const errors = errorLines(session);
+    pagePoses = parsePoses(tab.messages.map((m) => m.text));
+    const errors = errorLines(tab);
     if (errors) throw new Error(`the console has errors: ${errors}`);
   } finally {
-    await session.close();
+    await tab.close();
   }
 
   const nativePoses = runNative(kScriptFrames, kKeyScript);
@@ -245,8 +245,8 @@ async function buttonFor(page, key) {
 // keys over the same frames; a tap on F2 holds it for one frame and changes
 // the view.
 async function theOnScreenKeysOnAPhone() {
-  const session = await openTestRun({ width: 390, height: 844, touch: true });
-  const page = session.page;
+  const tab = await openTestRun({ width: 390, height: 844, touch: true });
+  const page = tab.page;
   let pagePoses;
   try {
     if (!(await onScreenKeysShown(page))) throw new Error("a phone does not get the on-screen keys");
@@ -255,27 +255,27 @@ async function theOnScreenKeysOnAPhone() {
     const missing = kHelpKeys.filter((key) => !labels.some((label) => label.startsWith(`${key}:`)));
     if (missing.length) throw new Error(`no on-screen button for ${missing.join(", ")} (the buttons: ${labels.join(" | ")})`);
 
-    await stepTo(session, 150);
+    await stepTo(tab, 150);
     const equal = await buttonFor(page, "=");
     const throttle = await page.touchscreen.touchStart(equal.x, equal.y);
-    await stepTo(session, 200);
+    await stepTo(tab, 200);
     const e = await buttonFor(page, "E");
     const engine = await page.touchscreen.touchStart(e.x, e.y);
-    await stepTo(session, 206);
+    await stepTo(tab, 206);
     await engine.end();
-    await stepTo(session, 266);
+    await stepTo(tab, 266);
     await throttle.end();
-    await stepTo(session, 300);
+    await stepTo(tab, 300);
     const f2 = await buttonFor(page, "F2");
     await page.touchscreen.tap(f2.x, f2.y);
-    await stepTo(session, 301);
+    await stepTo(tab, 301);
     await page.waitForFunction(() => !document.querySelector("#controls .held"), { timeout: 10000 });
-    await stepTo(session, kTouchFrames);
-    pagePoses = parsePoses(session.messages.map((m) => m.text));
-    const errors = errorLines(session);
+    await stepTo(tab, kTouchFrames);
+    pagePoses = parsePoses(tab.messages.map((m) => m.text));
+    const errors = errorLines(tab);
     if (errors) throw new Error(`the console has errors: ${errors}`);
   } finally {
-    await session.close();
+    await tab.close();
   }
   const native = runNative(kTouchFrames, [
     { dik: "EQUALS", first: 150, last: 265 },
@@ -301,10 +301,10 @@ const kTouchFrames = 320;
 // stay clear of the aircraft in the middle of the picture, and on a screen
 // 360 pixels wide nothing runs off it, with the keys' list open or not.
 async function thePhoneLayout() {
-  const session = await openTestRun({ width: 390, height: 844, touch: true });
-  const page = session.page;
+  const tab = await openTestRun({ width: 390, height: 844, touch: true });
+  const page = tab.page;
   try {
-    await stepTo(session, 300);
+    await stepTo(tab, 300);
     const problems = [];
     for (const [width, height] of [[390, 844], [844, 390], [360, 740]]) {
       await page.setViewport({ width, height, isMobile: true, hasTouch: true });
@@ -317,7 +317,7 @@ async function thePhoneLayout() {
     if (problems.length) throw new Error(problems.slice(0, 6).join("; "));
     console.log("  phone layout: 390x844, 844x390 and 360x740, the keys' list shut and open: nothing off the screen, the middle clear");
   } finally {
-    await session.close();
+    await tab.close();
   }
 }
 
@@ -350,13 +350,13 @@ function layoutProblems(where) {
 
 async function escapeEndsTheProgram() {
   // A page as a visitor gets it: the loop on animation frames.
-  const session = await openPage({ root: site, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000 });
+  const tab = await openPage({ root: site, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000 });
   try {
-    await session.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
+    await tab.page.waitForFunction(() => window.zarv.firstFrame !== null || window.zarv.ended !== null, {
       timeout: 60000,
     });
     // While loading, the status line counted the bytes of both downloads.
-    const loading = await session.page.evaluate(() => ({
+    const loading = await tab.page.evaluate(() => ({
       loaded: window.zarv.loaded,
       firstFrameMs: window.zarv.firstFrame - window.zarv.loadStart,
     }));
@@ -367,35 +367,35 @@ async function escapeEndsTheProgram() {
         throw new Error(`the page's progress for ${file} ends at ${JSON.stringify(got)}, not ${size} bytes`);
     }
     console.log(`  loaded zarv.wasm and zarv.data with progress; first frame after ${loading.firstFrameMs.toFixed(0)} ms`);
-    await session.page.focus("#canvas");
-    const before = await session.page.evaluate(() => Module._zarvStep(0));
-    await session.page.keyboard.down("Escape");
-    await session.page.waitForFunction(() => window.zarv.ended !== null, { timeout: 30000 });
-    await session.page.keyboard.up("Escape");
-    const status = await session.page.evaluate(() => window.zarv.ended);
-    const afterEnd = await session.page.evaluate(() => Module._zarvStep(0));
+    await tab.page.focus("#canvas");
+    const before = await tab.page.evaluate(() => Module._zarvStep(0));
+    await tab.page.keyboard.down("Escape");
+    await tab.page.waitForFunction(() => window.zarv.ended !== null, { timeout: 30000 });
+    await tab.page.keyboard.up("Escape");
+    const status = await tab.page.evaluate(() => window.zarv.ended);
+    const afterEnd = await tab.page.evaluate(() => Module._zarvStep(0));
     await new Promise((resolve) => setTimeout(resolve, 500));
-    const later = await session.page.evaluate(() => Module._zarvStep(0));
+    const later = await tab.page.evaluate(() => Module._zarvStep(0));
     const problems = [];
     if (status !== 0) problems.push(`the program ended with status ${status}, not 0`);
     if (later !== afterEnd) problems.push(`frames went on after the end (${afterEnd}, then ${later})`);
     if (!(afterEnd > before)) problems.push(`no frame ran between the first frame and Esc`);
-    const errors = errorLines(session);
+    const errors = errorLines(tab);
     if (errors) problems.push(`the console has errors: ${errors}`);
     if (problems.length) throw new Error(problems.join("; "));
     console.log(`  Esc: ended with status 0 after ${afterEnd} frames; no frame after that, nothing thrown`);
   } finally {
-    await session.close();
+    await tab.close();
   }
 }
 
 // What the page says when it cannot start: the status line, and a dialog
 // with a caption and a text; the page itself stays alive.
-async function theCannotStartWord(session, caption) {
-  await session.page.waitForFunction(() => window.zarv.failed !== null, { timeout: 30000 });
+async function theCannotStartWord(tab, caption) {
+  await tab.page.waitForFunction(() => window.zarv.failed !== null, { timeout: 30000 });
   // A broken start must not take the tab with it a moment later.
   await new Promise((resolve) => setTimeout(resolve, 1500));
-  return session.page.evaluate((expected) => {
+  return tab.page.evaluate((expected) => {
     const dialog = document.getElementById("message");
     const problems = [];
     const status = document.getElementById("state").textContent;
@@ -408,18 +408,18 @@ async function theCannotStartWord(session, caption) {
 }
 
 async function withoutWebgl2ThePageSaysSo() {
-  const session = await openPage({
+  const tab = await openPage({
     root: site, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000,
     noWebgl2: true,
   });
   try {
-    const word = await theCannotStartWord(session, "This page needs WebGL 2");
+    const word = await theCannotStartWord(tab, "This page needs WebGL 2");
     if (!/WebGL 2/.test(word.text) || !/Try /.test(word.text))
       word.problems.push(`the dialog does not say what to try: "${word.text}"`);
     if (word.problems.length) throw new Error(word.problems.join("; "));
     console.log(`  no WebGL 2: "${word.status}"`);
   } finally {
-    await session.close();
+    await tab.close();
   }
 }
 
@@ -428,14 +428,14 @@ async function aMissingDataFileStopsTheStartPlainly() {
   try {
     for (const file of fs.readdirSync(site))
       if (file !== "zarv.data") fs.copyFileSync(path.join(site, file), path.join(folder, file));
-    const session = await openPage({ root: folder, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000 });
+    const tab = await openPage({ root: folder, path: "index.html", browser, width: kWidth, height: kHeight, timeoutMs: 60000 });
     try {
-      const word = await theCannotStartWord(session, "Zarv could not start");
+      const word = await theCannotStartWord(tab, "Zarv could not start");
       if (!/zarv\.data/.test(word.text)) word.problems.push(`the dialog does not name zarv.data: "${word.text}"`);
       if (word.problems.length) throw new Error(word.problems.join("; "));
       console.log(`  zarv.data missing: "${word.status}"; the dialog: "${word.text}"`);
     } finally {
-      await session.close();
+      await tab.close();
     }
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
