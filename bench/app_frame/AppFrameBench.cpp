@@ -1,6 +1,7 @@
 // CPU time of one AppFrame: the world's update with its physics step and the
 // frame's drawing calls, on the recording backend (no GPU) and on the OpenGL
 // backend (Mesa on SDL's offscreen driver), which also does the GL work.
+#include "VirtualClock.h"
 #include "app/App.h"
 
 #include <compat/d3d9.h>
@@ -43,7 +44,7 @@ bool StartOn(compat::d3d9::Backend backend)
 
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         compat::win32::SetVirtualScreenSize(1920, 1080);
-        compat::win32::UseVirtualClock(1'000'000);
+        compat::win32::UseVirtualClock(host::kTicksPerSecond);
         compat::d3d9::SetBackend(backend);
         compat::dinput::UseScriptedKeyboard(true);
         compat::dinput::SetScriptedKey(DIK_E, true); // the engine runs, the root flies
@@ -51,7 +52,7 @@ bool StartOn(compat::d3d9::Backend backend)
             return false;
         for (int i = 0; i < 120; ++i) // the aircraft lands first
         {
-            compat::win32::AdvanceVirtualClock(16'667);
+            compat::win32::AdvanceVirtualClock(host::kFrameTicks);
             AppFrame();
         }
         return true;
@@ -68,7 +69,7 @@ void AppFrameOn(benchmark::State& state, compat::d3d9::Backend backend)
     }
     for (auto _ : state)
     {
-        compat::win32::AdvanceVirtualClock(16'667);
+        compat::win32::AdvanceVirtualClock(host::kFrameTicks);
         benchmark::DoNotOptimize(AppFrame());
     }
 }

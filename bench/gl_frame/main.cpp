@@ -41,8 +41,6 @@ namespace
 constexpr int kWidth = 1870;
 constexpr int kHeight = 1030;
 constexpr int kWarmUp = 30;
-// One 1/60 s frame on the virtual clock, of a million ticks a second.
-constexpr long long kFrameTicks = 1'000'000 / 60;
 
 // Waits until the current context has drawn everything asked of it.
 void Finish()
@@ -137,7 +135,7 @@ struct FrameParts
 
 FrameParts TimeFrameInParts()
 {
-    compat::win32::AdvanceVirtualClock(kFrameTicks);
+    compat::win32::AdvanceVirtualClock(bench::kFrameTicks);
     const auto start = bench::Clock::now();
     AppFrame();
     FrameParts parts;
@@ -200,7 +198,7 @@ int Program(int frames)
     if (const char* screen = std::getenv("ZARV_BENCH_SCREEN"))
         std::sscanf(screen, "%dx%d", &width, &height);
     compat::win32::SetVirtualScreenSize(width, height);
-    compat::win32::UseVirtualClock(1'000'000);
+    compat::win32::UseVirtualClock(bench::kTicksPerSecond);
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
     compat::dinput::UseScriptedKeyboard(true);
     if (!AppInit())
@@ -222,14 +220,14 @@ int Program(int frames)
     // picture the floors draw.
     for (int i = 0; i < 300; ++i)
     {
-        compat::win32::AdvanceVirtualClock(kFrameTicks);
+        compat::win32::AdvanceVirtualClock(bench::kFrameTicks);
         AppFrame();
     }
     compat::d3d9::opengl::StatisticsOf(device, before);
     Report("program", TimeFrames(frames,
                                  [&]
                                  {
-                                     compat::win32::AdvanceVirtualClock(kFrameTicks);
+                                     compat::win32::AdvanceVirtualClock(bench::kFrameTicks);
                                      AppFrame();
                                  }));
     compat::d3d9::opengl::StatisticsOf(device, after);

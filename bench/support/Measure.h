@@ -1,6 +1,8 @@
 // Timing helpers shared by the benchmarks that time frames and start-up.
 #pragma once
 
+#include "VirtualClock.h"
+
 #include <chrono>
 #include <vector>
 
@@ -31,8 +33,7 @@ Summary Summarise(std::vector<double> milliseconds);
 // call; changes to the executable's folder so the art is found.
 bool PrepareRun();
 
-// The virtual clock's ticks per second, and one 1/60 s frame of them.
-inline constexpr long long kTicksPerSecond = 1'000'000'000;
-inline constexpr long long kFrameTicks = kTicksPerSecond / 60;
+using host::kFrameTicks;
+using host::kTicksPerSecond;
 
 } // namespace bench

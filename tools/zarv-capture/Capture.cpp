@@ -4,6 +4,7 @@
 #include "LoopTurn.h"
 #include "PngFile.h"
 #include "PoseLog.h"
+#include "VirtualClock.h"
 #include "WorldProbe.h"
 
 #include "app/App.h"
@@ -25,7 +26,7 @@ namespace
 void PrepareStandIns(const Options& options)
 {
     compat::win32::SetVirtualScreenSize(options.screenWidth, options.screenHeight);
-    compat::win32::UseVirtualClock(kTicksPerSecond);
+    compat::win32::UseVirtualClock(host::kTicksPerSecond);
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
     // Shots are the back buffer as drawn, not the window's scaled picture.
     compat::d3d9::KeepBackBuffer(true);
@@ -44,7 +45,7 @@ std::string SaveShot(const std::string& path)
 int RunFrames(const Options& options, host::PoseLog& poses)
 {
     const KeyScript keys(options.holds);
-    const long long ticksPerFrame = std::llround(options.dt * double(kTicksPerSecond));
+    const long long ticksPerFrame = std::llround(options.dt * double(host::kTicksPerSecond));
     long long clock = 0;
     long lastFrame = -1;
     for (long frame = 0; frame < options.frames; ++frame)
@@ -56,7 +57,7 @@ int RunFrames(const Options& options, host::PoseLog& poses)
         const bool worldGoesOn = AppFrame();
         lastFrame = frame;
 
-        const double time = double(clock) / double(kTicksPerSecond);
+        const double time = double(clock) / double(host::kTicksPerSecond);
         for (const host::BodyPose& body : host::ReadPoses(*g_world))
             poses.Write(frame, time, body.body, body.pose);
         for (const Shot& shot : options.shots)

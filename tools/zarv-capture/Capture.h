@@ -13,9 +13,6 @@ inline constexpr int kRan = 0;        // every frame ran, or Esc ended the run
 inline constexpr int kFailed = 1;     // start-up failed, or an output could not be written
 inline constexpr int kBadOptions = 2; // the command line was wrong
 
-// The virtual clock counts nanoseconds.
-inline constexpr long long kTicksPerSecond = 1'000'000'000;
-
 // Runs the frames the options ask for. Output paths must already be
 // absolute, and the working directory the program's (the art is found
 // relative to it). Failures are reported on stderr in one line each.

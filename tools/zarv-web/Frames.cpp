@@ -60,7 +60,7 @@ bool Turn()
     const bool worldGoesOn = AppFrame();
     if (g_run.settings.test)
     {
-        const double time = double(g_run.clock) / double(kTicksPerSecond);
+        const double time = double(g_run.clock) / double(host::kTicksPerSecond);
         for (const host::BodyPose& body : host::ReadPoses(*g_world))
             g_run.poses.Write(g_run.frame, time, body.body, body.pose);
         std::fflush(stdout);
@@ -135,7 +135,7 @@ Settings ReadSettings()
 bool Start(const Settings& settings)
 {
     g_run.settings = settings;
-    g_run.ticksPerFrame = std::llround(settings.dt * double(kTicksPerSecond));
+    g_run.ticksPerFrame = std::llround(settings.dt * double(host::kTicksPerSecond));
     if (!AppInit())
     {
         AppRelease();

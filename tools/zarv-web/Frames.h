@@ -2,10 +2,10 @@
 // frame (or per zarvStep in a test run), and the end.
 #pragma once
 
+#include "VirtualClock.h"
+
 namespace web
 {
-
-inline constexpr long long kTicksPerSecond = 1'000'000'000;
 
 struct Settings
 {

@@ -54,7 +54,7 @@ int main()
     compat::win32::SetVirtualScreenSize(static_cast<int>(width), static_cast<int>(height));
     compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
     if (settings.test)
-        compat::win32::UseVirtualClock(web::kTicksPerSecond);
+        compat::win32::UseVirtualClock(host::kTicksPerSecond);
     if (!web::Start(settings))
         return 1;
     return 0;
