@@ -91,7 +91,7 @@ std::unique_ptr<ShaderProgram> ShaderProgram::Create(const GlFunctions& gl, GlSt
 
 ShaderProgram::~ShaderProgram()
 {
-    for (const std::unique_ptr<Program>& program : programs_)
+    for (const auto& [key, program] : programs_)
         gl_.DeleteProgram(program->id);
 }
 
@@ -115,20 +115,15 @@ ShaderProgram::Program* ShaderProgram::Build(const ProgramKey& key, std::string&
         state_.UseProgram(id);
         gl_.Uniform1i(program->at.atlas, 0); // the glyph atlas is on texture unit 0
     }
-    programs_.push_back(std::move(program));
-    return programs_.back().get();
+    return programs_.insert_or_assign(key, std::move(program)).first->second.get();
 }
 
 bool ShaderProgram::Use(const ProgramKey& key, std::string& whyNot)
 {
     if (current_ == nullptr || !(current_->key == key))
     {
-        current_ = nullptr;
-        for (const std::unique_ptr<Program>& program : programs_)
-            if (program->key == key)
-                current_ = program.get();
-        if (current_ == nullptr)
-            current_ = Build(key, whyNot);
+        const auto found = programs_.find(key);
+        current_ = found != programs_.end() ? found->second.get() : Build(key, whyNot);
         if (current_ == nullptr)
             return false;
     }

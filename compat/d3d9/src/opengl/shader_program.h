@@ -11,7 +11,7 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 namespace compat::d3d9::opengl
 {
@@ -86,7 +86,8 @@ private:
     const GlFunctions& gl_;
     GlState& state_;
     const bool clipControl_;
-    std::vector<std::unique_ptr<Program>> programs_;
+    // Every program built so far, by what it was built for.
+    std::unordered_map<ProgramKey, std::unique_ptr<Program>, ProgramKeyHash> programs_;
     Program* current_ = nullptr;
 };
 

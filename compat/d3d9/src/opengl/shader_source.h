@@ -19,6 +19,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace compat::d3d9::opengl
@@ -43,6 +45,22 @@ struct ProgramKey
     std::array<int, 3> colourSources{};
 
     bool operator==(const ProgramKey&) const = default;
+};
+
+// A ProgramKey's choices packed into one number, for finding its program.
+struct ProgramKeyHash
+{
+    std::size_t operator()(const ProgramKey& key) const
+    {
+        std::size_t packed = static_cast<std::size_t>(key.mode);
+        packed = packed << 1 | static_cast<std::size_t>(key.flatShading);
+        packed = packed << 1 | static_cast<std::size_t>(key.lighting);
+        packed = packed << 1 | static_cast<std::size_t>(key.normalizeNormals);
+        packed = packed << 8 | static_cast<std::size_t>(key.lightCount & 0xFF);
+        for (const int source : key.colourSources)
+            packed = packed << 2 | static_cast<std::size_t>(source & 3);
+        return std::hash<std::size_t>{}(packed);
+    }
 };
 
 inline constexpr unsigned kPositionAttribute = 0;
