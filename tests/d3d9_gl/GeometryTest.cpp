@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace gl_test
 {
@@ -147,6 +149,50 @@ TEST_F(Geometry, PretransformedVerticesCoverTheirPixelsExactly)
     EXPECT_EQ(drawn.right, 30);
     EXPECT_EQ(drawn.bottom, 35);
     EXPECT_EQ(picture.Count(kRed), 20 * 15);
+}
+
+// A material or a render state changed between two draws from the same
+// buffer, with nothing else set in between, changes the second draw.
+TEST_F(Geometry, AStateChangedBetweenDrawsOfOneBufferReachesTheNextDraw)
+{
+    // Three squares side by side, drawn one at a time, lit by the ambient
+    // light alone so that each shows its material's ambient colour.
+    std::vector<NormalVertex> squares;
+    for (float left : {-0.9f, -0.3f, 0.3f})
+        for (const auto& [x, y] : {std::pair{0.0f, 0.0f},
+                                   {0.0f, 0.5f},
+                                   {0.5f, 0.0f},
+                                   std::pair{0.5f, 0.0f},
+                                   {0.0f, 0.5f},
+                                   {0.5f, 0.5f}})
+            squares.push_back({left + x, y - 0.25f, 0.5f, 0.0f, 0.0f, -1.0f});
+    IDirect3DVertexBuffer9* vb = MakeVertices(
+        squares.data(), static_cast<UINT>(squares.size() * sizeof(NormalVertex)), kNormalFvf);
+    D3DXMATRIX identity;
+    D3DXMatrixIdentity(&identity);
+    for (const D3DTRANSFORMSTATETYPE which : {D3DTS_WORLD, D3DTS_VIEW, D3DTS_PROJECTION})
+        device_->SetTransform(which, &identity);
+    device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    device_->SetRenderState(D3DRS_LIGHTING, TRUE);
+    device_->SetRenderState(D3DRS_AMBIENT, 0xFFFFFFFF);
+    device_->SetFVF(kNormalFvf);
+    device_->SetStreamSource(0, vb, 0, sizeof(NormalVertex));
+    D3DMATERIAL9 material{};
+    material.Ambient = {1.0f, 0.0f, 0.0f, 1.0f};
+    device_->SetMaterial(&material);
+    BeginFrame();
+    EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
+    material.Ambient = {0.0f, 1.0f, 0.0f, 1.0f};
+    device_->SetMaterial(&material);
+    EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 6, 2), D3D_OK);
+    device_->SetRenderState(D3DRS_AMBIENT, 0xFF000000);
+    EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 12, 2), D3D_OK);
+    device_->EndScene();
+    const Picture picture = PresentAndRead();
+    const int y = kHeight / 2;
+    EXPECT_EQ(picture.At(kWidth * 5 / 20, y), kRed) << "the first square";
+    EXPECT_EQ(picture.At(kWidth * 11 / 20, y), kGreen) << "the material changed";
+    EXPECT_EQ(picture.At(kWidth * 17 / 20, y), (Rgb{0, 0, 0})) << "the ambient light went out";
 }
 
 TEST_F(Geometry, APixelCentreOnASlantedEdgeGoesToTheTriangleWhoseLeftEdgeItIs)

@@ -210,6 +210,7 @@ void GlBackend::Clear(std::span<const D3DRECT> rects, DWORD flags, D3DCOLOR colo
 
 void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
 {
+    fixedFunctionStale_ |= state.dirty;
     if (!BeginDrawing())
         return;
     GlBuffer* vertices = GpuCopyOf(state.streams[0].storage);
@@ -233,7 +234,12 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
     }
     else
     {
-        ComputeFixedFunction(state, layout, fixedFunction_);
+        // Worked out again only when what it is made of changed.
+        constexpr uint32_t kInputs = kDirtyTransforms | kDirtyLights | kDirtyMaterial |
+                                     kDirtyRenderStates | kDirtyVertexInput;
+        if ((fixedFunctionStale_ & kInputs) != 0)
+            ComputeFixedFunction(state, layout, fixedFunction_);
+        fixedFunctionStale_ = 0;
         key = ShaderProgram::TransformedKey(fixedFunction_, flat);
     }
     std::string whyNot;

@@ -73,7 +73,12 @@ private:
     bool clipControl_ = false;
     bool frameStarted_ = false;
     GlStatistics statistics_;
+    // The fixed-function values of the last draw of untransformed vertices,
+    // and the state groups changed since they were worked out (gathered from
+    // each draw's dirty bits, since a draw of pretransformed vertices in
+    // between does not work them out).
     FixedFunction fixedFunction_;
+    uint32_t fixedFunctionStale_ = kDirtyAll;
 };
 
 } // namespace compat::d3d9::opengl
