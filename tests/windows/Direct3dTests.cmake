@@ -4,16 +4,13 @@
 # the two pictures with d3d9-scenes-compare: geometry and lighting pixel by
 # pixel (at least 99.5 % within 4 levels), text by where its lines stand and
 # their colour, since the two fonts' glyphs differ (Wine's GDI draws "Areal"
-# as Liberation Sans, fontconfig gives us DejaVu Sans). The scene lists name
-# every scene of tools/d3d9-scenes/Scenes.cpp.
+# as Liberation Sans, fontconfig gives us DejaVu Sans). The comparisons come
+# from the tool's own list of scenes (`d3d9-scenes --list`), read each time
+# it is built, so a new scene is compared with Wine's without a word here.
 set(d3d9_scenes_exe ${windows_program}/d3d9-scenes.exe)
 if(NOT EXISTS ${d3d9_scenes_exe})
   message(FATAL_ERROR "${windows_program} holds no d3d9-scenes.exe: run scripts/windows again")
 endif()
-set(d3d9_geometry_scenes
-  clear unlit-colours lit-materials lit-ambient lit-vertex-colours wireframe cull-none cull-cw
-  cull-ccw depth mesh-formats transforms raster-fill raster-wireframe)
-set(d3d9_text_scenes text text-clipped)
 
 set(scene_folder ${CMAKE_CURRENT_BINARY_DIR}/d3d9-scenes)
 file(MAKE_DIRECTORY ${scene_folder})
@@ -27,15 +24,13 @@ add_test(NAME windows.direct3d.DrawWithWine COMMAND ${wine_run} ${d3d9_scenes_ex
 set_tests_properties(windows.direct3d.DrawWithWine PROPERTIES
   FIXTURES_SETUP d3d9_scenes TIMEOUT 300)
 
-foreach(scene IN LISTS d3d9_geometry_scenes)
-  add_test(NAME windows.direct3d.${scene}
-    COMMAND d3d9-scenes-compare geometry ${scene_folder}/ours/${scene}.ppm
-            ${scene_folder}/wine/${scene}.ppm ${scene_folder}/${scene}-difference.ppm)
-  set_tests_properties(windows.direct3d.${scene} PROPERTIES FIXTURES_REQUIRED d3d9_scenes)
-endforeach()
-foreach(scene IN LISTS d3d9_text_scenes)
-  add_test(NAME windows.direct3d.${scene}
-    COMMAND d3d9-scenes-compare text ${scene_folder}/ours/${scene}.ppm
-            ${scene_folder}/wine/${scene}.ppm)
-  set_tests_properties(windows.direct3d.${scene} PROPERTIES FIXTURES_REQUIRED d3d9_scenes)
-endforeach()
+set(scene_tests ${scene_folder}/scene-tests.cmake)
+add_custom_command(OUTPUT ${scene_tests}
+  COMMAND ${CMAKE_COMMAND} -DSCENES=$<TARGET_FILE:d3d9-scenes>
+    -DCOMPARE=$<TARGET_FILE:d3d9-scenes-compare> -DFOLDER=${scene_folder} -DOUT=${scene_tests}
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/SceneTests.cmake
+  DEPENDS d3d9-scenes ${CMAKE_CURRENT_SOURCE_DIR}/SceneTests.cmake
+  COMMENT "Listing the Direct3D scenes to compare with Wine's"
+  VERBATIM)
+add_custom_target(d3d9-scene-tests ALL DEPENDS ${scene_tests})
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${scene_tests})

@@ -20,8 +20,8 @@ constexpr std::array kScenes = {
     Scene{"transforms", DrawTransforms},
     Scene{"raster-fill", DrawRasterFill},
     Scene{"raster-wireframe", DrawRasterWireframe},
-    Scene{"text", DrawHelpTexts},
-    Scene{"text-clipped", DrawClippedTexts},
+    Scene{"text", DrawHelpTexts, "text"},
+    Scene{"text-clipped", DrawClippedTexts, "text"},
 };
 
 } // namespace

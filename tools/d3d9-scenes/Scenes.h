@@ -13,6 +13,8 @@ struct Scene
 {
     const char* name;
     std::string (*draw)(IDirect3DDevice9* device);
+    // How the comparer judges it: "geometry" or "text".
+    const char* kind = "geometry";
 };
 
 // Every scene, in the order they are drawn.

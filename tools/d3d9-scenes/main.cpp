@@ -5,7 +5,9 @@
 // the two.
 //
 //   d3d9-scenes FOLDER [SCENE...]    every scene, or only those named
-//   d3d9-scenes --list               the scenes' names
+//   d3d9-scenes --list               each scene's name and kind, a line each
+//                                    (the Windows tests make their list of
+//                                    comparisons from it)
 #include "PpmFile.h"
 #include "ReadBack.h"
 #include "SceneWindow.h"
@@ -59,7 +61,7 @@ int main(int argc, char** argv)
     if (argc == 2 && std::strcmp(argv[1], "--list") == 0)
     {
         for (const Scene& scene : AllScenes())
-            std::printf("%s\n", scene.name);
+            std::printf("%s %s\n", scene.name, scene.kind);
         return 0;
     }
     if (argc < 2 || argv[1][0] == '-')
