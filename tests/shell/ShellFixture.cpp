@@ -18,7 +18,7 @@ void ShellTest::SetUp()
     compat::d3d9::ResetForTests();
     compat::dinput::ResetForTests();
     compat::win32::SetVirtualScreenSize(1920, 1080);
-    compat::win32::UseVirtualClock(kTicksPerSecond);
+    compat::win32::UseVirtualClock(host::kTicksPerSecond);
     compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
     compat::dinput::UseScriptedKeyboard(true);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ScratchFolder.h"
+#include "VirtualClock.h"
 
 #include "app/App.h"
 
@@ -17,8 +18,6 @@
 class ShellTest : public ::testing::Test
 {
 protected:
-    static constexpr int64_t kTicksPerSecond = 1'000'000;
-
     void SetUp() override;
     void TearDown() override;
 

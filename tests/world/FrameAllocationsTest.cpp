@@ -1,8 +1,9 @@
 // The frame loop allocates nothing once running: 1000 frames of the whole
 // shell on the recording backend, with keys held, counted by the shared
 // allocation counter.
-#include "WorldFixture.h"
 #include "AllocationCounter.h"
+#include "VirtualClock.h"
+#include "WorldFixture.h"
 
 #include "app/App.h"
 #include "platform/Graphics.h"
@@ -23,7 +24,7 @@ TEST_F(WorldTest, ThousandFramesAllocateNothing)
     m_window = nullptr;
     compat::win32::ResetForTests();
     compat::win32::SetVirtualScreenSize(1920, 1080);
-    compat::win32::UseVirtualClock(1'000'000);
+    compat::win32::UseVirtualClock(host::kTicksPerSecond);
 
     ASSERT_TRUE(AppInit());
     const int keys[] = {DIK_E, DIK_EQUALS, DIK_LEFT, DIK_UP, DIK_DELETE, DIK_S, DIK_F3, DIK_P};
@@ -31,7 +32,7 @@ TEST_F(WorldTest, ThousandFramesAllocateNothing)
     {
         compat::dinput::ReleaseScriptedKeys();
         compat::dinput::SetScriptedKey(keys[i % 8], true);
-        compat::win32::AdvanceVirtualClock(16'667);
+        compat::win32::AdvanceVirtualClock(host::kFrameTicks);
         return AppFrame();
     };
     for (int i = 0; i < 60; ++i) // warm up
