@@ -46,97 +46,92 @@ elapsed() { # start-seconds
 
 # --- What each library is -------------------------------------------------------
 
-# Its Debian source package.
-lib_package() { # library
+# One record a library: lib_record LIBRARY sets
+#   rec_title             its name in messages
+#   rec_package           its Debian source package
+#   rec_folder            the folder its sources unpack to, as a pattern under src/
+#   rec_installed_source  or, instead, where a binary package installs its sources
+#   rec_version_prefix    the start of the Debian version it must have (empty: any)
+#   rec_archives          the archives its build leaves in lib/
+#   rec_installed         everything it installs under deps/, removed before it is
+#                         built again
+#   rec_flags             its CMake options; a change here builds it again
+bullet_targets=(LinearMath BulletCollision BulletDynamics)
+# shellcheck disable=SC2034 # the fields are read by name, in lib_field
+lib_record() { # library
+  rec_title='' rec_package='' rec_folder='' rec_installed_source='' rec_version_prefix=''
+  rec_archives='' rec_installed='' rec_flags=''
   case $1 in
-  bullet) echo bullet ;;
-  freetype) echo freetype ;;
-  sdl2) echo libsdl2 ;;
-  googletest) echo googletest ;;
-  esac
-}
-# The folder its sources unpack to, as a pattern under src/; googletest's
-# sources are those the binary package installs.
-lib_folder() { # library
-  case $1 in
-  bullet) echo 'bullet-3.24*' ;;
-  freetype) echo 'freetype-*' ;;
-  sdl2) echo 'libsdl2-2.26*' ;;
-  esac
-}
-lib_installed_source() { # library
-  case $1 in
-  googletest) echo /usr/src/googletest ;;
-  esac
-}
-# The version it must have, as the start of the Debian version (Bullet as the
-# native build links it, SDL as the emscripten backend was checked with);
-# empty for any.
-lib_version_prefix() { # library
-  case $1 in
-  bullet) echo '3.24' ;;
-  sdl2) echo '2.26' ;;
-  esac
-}
-lib_title() { # library
-  case $1 in
-  bullet) echo Bullet ;;
-  freetype) echo FreeType ;;
-  sdl2) echo SDL ;;
-  googletest) echo GoogleTest ;;
-  esac
-}
-# The archives its build leaves in lib/.
-lib_archives() { # library
-  case $1 in
-  bullet) echo libLinearMath.a libBulletCollision.a libBulletDynamics.a ;;
-  freetype) echo libfreetype.a ;;
-  sdl2) echo libSDL2.a ;;
-  googletest) echo libgtest.a libgtest_main.a ;;
-  esac
-}
-# Everything it installs under deps/, removed before it is built again.
-lib_installed() { # library
-  case $1 in
-  bullet) echo include/bullet lib/libLinearMath.a lib/libBulletCollision.a lib/libBulletDynamics.a \
-    lib/pkgconfig/bullet.pc ;;
-  freetype) echo include/freetype2 lib/libfreetype.a lib/cmake/freetype lib/pkgconfig/freetype2.pc ;;
-  sdl2) echo include/SDL2 lib/libSDL2.a lib/libSDL2main.a lib/cmake/SDL2 lib/pkgconfig/sdl2.pc \
-    bin/sdl2-config share/aclocal/sdl2.m4 share/licenses/SDL2 ;;
-  googletest) echo include/gtest lib/libgtest.a lib/libgtest_main.a lib/cmake/GTest \
-    lib/pkgconfig/gtest.pc lib/pkgconfig/gtest_main.pc ;;
+  bullet)
+    # The version the native build links. Only the three libraries the
+    # physics stand-in links; FindOpenGL is kept out: a Debian patch to
+    # Bullet's CMake breaks it when cross-compiling.
+    rec_title=Bullet rec_package=bullet rec_folder='bullet-3.24*' rec_version_prefix=3.24
+    rec_archives='libLinearMath.a libBulletCollision.a libBulletDynamics.a'
+    rec_installed='include/bullet lib/libLinearMath.a lib/libBulletCollision.a
+      lib/libBulletDynamics.a lib/pkgconfig/bullet.pc'
+    rec_flags='-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DUSE_DOUBLE_PRECISION=OFF
+      -DBUILD_BULLET3=OFF -DBUILD_EXTRAS=OFF -DBUILD_PYBULLET=OFF -DBUILD_UNIT_TESTS=OFF
+      -DBUILD_CPU_DEMOS=OFF -DBUILD_BULLET2_DEMOS=OFF -DBUILD_OPENGL3_DEMOS=OFF
+      -DBUILD_ENET=OFF -DBUILD_CLSOCKET=OFF -DBUILD_EGL=OFF -DUSE_GLUT=OFF -DUSE_GRAPHICAL_BENCHMARK=OFF
+      -DUSE_SOFT_BODY_MULTI_BODY_DYNAMICS_WORLD=OFF -DBULLET2_MULTITHREADING=OFF
+      -DINSTALL_LIBS=ON -DINSTALL_CMAKE_FILES=OFF -DCMAKE_DISABLE_FIND_PACKAGE_OpenGL=TRUE'
+    ;;
+  freetype)
+    rec_title=FreeType rec_package=freetype rec_folder='freetype-*'
+    rec_archives=libfreetype.a
+    rec_installed='include/freetype2 lib/libfreetype.a lib/cmake/freetype lib/pkgconfig/freetype2.pc'
+    rec_flags='-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+      -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON
+      -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON'
+    ;;
+  sdl2)
+    # The version the emscripten backend was checked with. SDL's own CMake
+    # knows emscripten: the video driver "emscripten" (the page's canvas is
+    # the one window; OpenGL ES through emscripten's EGL, i.e. WebGL), events
+    # and timers. What the program does not use is left out: audio,
+    # joysticks, haptics, sensors, power, threads (the build has no
+    # pthreads), SDL2main and the test library.
+    rec_title=SDL rec_package=libsdl2 rec_folder='libsdl2-2.26*' rec_version_prefix=2.26
+    rec_archives=libSDL2.a
+    rec_installed='include/SDL2 lib/libSDL2.a lib/libSDL2main.a lib/cmake/SDL2 lib/pkgconfig/sdl2.pc
+      bin/sdl2-config share/aclocal/sdl2.m4 share/licenses/SDL2'
+    rec_flags='-DCMAKE_BUILD_TYPE=Release -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
+      -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF
+      -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF -DSDL_OFFSCREEN=OFF
+      -DSDL_CCACHE=OFF'
+    ;;
+  googletest)
+    # The sources Debian's googletest package installs; GoogleTest alone (no
+    # GoogleMock), single-threaded as the tests are.
+    rec_title=GoogleTest rec_package=googletest rec_installed_source=/usr/src/googletest
+    rec_archives='libgtest.a libgtest_main.a'
+    rec_installed='include/gtest lib/libgtest.a lib/libgtest_main.a lib/cmake/GTest
+      lib/pkgconfig/gtest.pc lib/pkgconfig/gtest_main.pc'
+    rec_flags='-DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON
+      -Dgtest_disable_pthreads=ON'
+    ;;
+  *) die "no library is called '$1'" ;;
   esac
 }
 
-# Its CMake options; a change here builds it again.
-bullet_targets=(LinearMath BulletCollision BulletDynamics)
-lib_flags() { # library
-  case $1 in
-  # Only the three libraries the physics stand-in links. FindOpenGL is kept
-  # out: a Debian patch to Bullet's CMake breaks it when cross-compiling.
-  bullet) echo -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DUSE_DOUBLE_PRECISION=OFF \
-    -DBUILD_BULLET3=OFF -DBUILD_EXTRAS=OFF -DBUILD_PYBULLET=OFF -DBUILD_UNIT_TESTS=OFF \
-    -DBUILD_CPU_DEMOS=OFF -DBUILD_BULLET2_DEMOS=OFF -DBUILD_OPENGL3_DEMOS=OFF \
-    -DBUILD_ENET=OFF -DBUILD_CLSOCKET=OFF -DBUILD_EGL=OFF -DUSE_GLUT=OFF -DUSE_GRAPHICAL_BENCHMARK=OFF \
-    -DUSE_SOFT_BODY_MULTI_BODY_DYNAMICS_WORLD=OFF -DBULLET2_MULTITHREADING=OFF \
-    -DINSTALL_LIBS=ON -DINSTALL_CMAKE_FILES=OFF -DCMAKE_DISABLE_FIND_PACKAGE_OpenGL=TRUE ;;
-  freetype) echo -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON ;;
-  # SDL's own CMake knows emscripten: the video driver "emscripten" (the
-  # page's canvas is the one window; OpenGL ES through emscripten's EGL, i.e.
-  # WebGL), events and timers. What the program does not use is left out:
-  # audio, joysticks, haptics, sensors, power, threads (the build has no
-  # pthreads), SDL2main and the test library.
-  sdl2) echo -DCMAKE_BUILD_TYPE=Release -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
-    -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF \
-    -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF -DSDL_OFFSCREEN=OFF \
-    -DSDL_CCACHE=OFF ;;
-  # GoogleTest alone (no GoogleMock), single-threaded as the tests are.
-  googletest) echo -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON \
-    -Dgtest_disable_pthreads=ON ;;
-  esac
+# One field of a library's record, as words on one line.
+lib_field() { # library field
+  lib_record "$1"
+  local value="rec_$2"
+  local - # the folder patterns are not to be expanded here
+  set -f
+  # shellcheck disable=SC2086 # split into words, so that the lines join
+  echo ${!value}
 }
+lib_package() { lib_field "$1" package; }
+lib_folder() { lib_field "$1" folder; }
+lib_installed_source() { lib_field "$1" installed_source; }
+lib_version_prefix() { lib_field "$1" version_prefix; }
+lib_title() { lib_field "$1" title; }
+lib_archives() { lib_field "$1" archives; }
+lib_installed() { lib_field "$1" installed; }
+lib_flags() { lib_field "$1" flags; }
 
 # --- Stamps -------------------------------------------------------------------------
 
