@@ -5,12 +5,9 @@ set -euo pipefail
 bench=$(realpath "${1:-build}")/gl_frame_bench
 frames=${2:-300}
 export ZARV_NO_MESSAGE_BOX=1
-display=$((100 + RANDOM % 800))
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
+. "$(dirname "$0")/../lib.sh"
+bench_xvfb
 for scenario in clear-present scene program; do
-  DISPLAY=":$display" SDL_VIDEODRIVER=x11 "$bench" "$scenario" --frames "$frames"
+  DISPLAY="$bench_display" SDL_VIDEODRIVER=x11 "$bench" "$scenario" --frames "$frames"
   env -u DISPLAY SDL_VIDEODRIVER=offscreen "$bench" "$scenario" --frames "$frames"
 done

@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=$(realpath "${1:-build}")
-. scripts/lib/display.sh
+. bench/lib.sh
 # Firefox draws WebGL 2 only with a window (Chromium stays headless).
-with_display node bench/web/page_bench.js build-web/site "$build" 1280 720
+bench_xvfb
+DISPLAY=$bench_display node bench/web/page_bench.js build-web/site "$build" 1280 720

@@ -27,12 +27,10 @@ done
 export WINEPREFIX=$windows/wine
 
 scratch=$(mktemp -d --tmpdir zarv-windows-bench.XXXXXX)
-display=$((100 + RANDOM % 800))
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$scratch"' EXIT
-export DISPLAY=":$display"
-sleep 1
+bench_cleanup() { rm -rf "$scratch"; }
+. "$repo/bench/lib.sh"
+bench_xvfb
+export DISPLAY=$bench_display
 
 # The Windows program as the zip lays it out: bin/zarv.exe beside art/.
 mkdir -p "$scratch/bin" "$scratch/art/3d"
@@ -59,14 +57,16 @@ run() {
 
 # The median of the per-second figures in LOG (lines matching PATTERN) after
 # the warm-up, and how many there were.
-median() {
-  grep -- "$2" "$1" | sed -n 's/.*@ approx \([0-9.]*\)fps.*/\1/p' | tail -n "+$((warm_up + 1))" |
-    sort -g | awk '{ a[NR] = $1 } END { if (NR) printf "%.1f fps (median of %d seconds)", a[int((NR + 1) / 2)], NR; else print "no figures" }'
+fps_median() {
+  local figures
+  figures=$(grep -- "$2" "$1" | sed -n 's/.*@ approx \([0-9.]*\)fps.*/\1/p' | tail -n "+$((warm_up + 1))")
+  [ -n "$figures" ] || { echo "no figures"; return; }
+  printf '%.1f fps (median of %d seconds)' "$(median <<<"$figures")" "$(wc -l <<<"$figures")"
 }
 
 run "$scratch/bin" "$scratch/wine.log" env WINEDEBUG=fps "$repo/scripts/lib/wine-run" zarv.exe
 run "$native" "$scratch/native.log" env LD_PRELOAD="$native/frame_rate_shim.so" ZARV_NO_MESSAGE_BOX=1 ./zarv
 
-echo "zarv.exe under Wine (wined3d, llvmpipe): $(median "$scratch/wine.log" wined3d_cs_exec_present)"
-echo "native zarv (OpenGL, llvmpipe):          $(median "$scratch/native.log" frame-rate-shim)"
+echo "zarv.exe under Wine (wined3d, llvmpipe): $(fps_median "$scratch/wine.log" wined3d_cs_exec_present)"
+echo "native zarv (OpenGL, llvmpipe):          $(fps_median "$scratch/native.log" frame-rate-shim)"
 echo "zarv.exe: $(stat -c %s "$windows/program/zarv.exe") bytes; $(basename "$zip"): $(stat -c %s "$zip") bytes"
