@@ -171,16 +171,23 @@ void AppRelease()
     SafeDelete(g_window);
 }
 
-void AppRun()
+bool AppPumpMessage()
 {
     MSG msg = {};
-    while (msg.message != WM_QUIT)
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     {
-        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return msg.message != WM_QUIT;
+}
+
+void AppRun()
+{
+    bool messagesGoOn = true;
+    while (messagesGoOn)
+    {
+        messagesGoOn = AppPumpMessage();
         if (!AppFrame())
             break;
     }

@@ -22,6 +22,10 @@ extern CFrameTimer* g_frameTimer;
 bool AppInit();
 // Runs one frame; returns the world update's result (false: end the program).
 bool AppFrame();
+// The message step of one turn of the loop: takes and dispatches at most one
+// window message; false once WM_QUIT has been taken. The programs that run
+// the loop themselves (the capture tool, the web page) take it from here.
+bool AppPumpMessage();
 // The message pump: takes at most one window message per turn and runs one
 // frame per turn, until the world's update ends the program or WM_QUIT was
 // taken (one more frame runs after it).

@@ -1,7 +1,6 @@
 #include "Capture.h"
 
 #include "KeyScript.h"
-#include "LoopTurn.h"
 #include "PngFile.h"
 #include "PoseLog.h"
 #include "VirtualClock.h"
@@ -53,7 +52,7 @@ int RunFrames(const Options& options, host::PoseLog& poses)
         keys.Apply(frame);
         compat::win32::AdvanceVirtualClock(ticksPerFrame);
         clock += ticksPerFrame;
-        const bool messagesGoOn = host::PumpOneMessage();
+        const bool messagesGoOn = AppPumpMessage();
         const bool worldGoesOn = AppFrame();
         lastFrame = frame;
 

@@ -1,6 +1,5 @@
 #include "Frames.h"
 
-#include "LoopTurn.h"
 #include "PageLinks.h"
 #include "PoseLog.h"
 #include "WorldProbe.h"
@@ -56,7 +55,7 @@ bool Turn()
         compat::win32::AdvanceVirtualClock(g_run.ticksPerFrame);
         g_run.clock += g_run.ticksPerFrame;
     }
-    const bool messagesGoOn = host::PumpOneMessage();
+    const bool messagesGoOn = AppPumpMessage();
     const bool worldGoesOn = AppFrame();
     if (g_run.settings.test)
     {
