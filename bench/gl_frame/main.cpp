@@ -17,12 +17,12 @@
 #include "BareGl.h"
 #include "Measure.h"
 #include "SceneFloor.h"
-#include "StandInTimes.h"
 
 #include "app/App.h"
 #include "opengl/gl_statistics.h"
 #include "platform/Graphics.h"
 
+#include <compat/call_timing.h>
 #include <compat/d3d9.h>
 #include <compat/dinput.h>
 #include <compat/win32.h>
@@ -130,7 +130,7 @@ struct FrameParts
     double drawing = 0; // llvmpipe drawing what those calls queued
     double present = 0;
     double rest = 0;
-    bench::StandInTimes inside;
+    compat::timing::Times inside;
 };
 
 FrameParts TimeFrameInParts()
@@ -140,11 +140,14 @@ FrameParts TimeFrameInParts()
     AppFrame();
     FrameParts parts;
     parts.frame = bench::MillisecondsSince(start);
-    parts.inside = bench::TakeStandInTimes();
-    parts.physics = parts.inside.physx.step;
-    parts.calls = parts.inside.DrawingCalls().call;
-    parts.drawing = parts.inside.DrawingCalls().gpu;
-    parts.present = parts.inside.d3d9.present.Total();
+    parts.inside = compat::timing::Take();
+    using compat::timing::Call;
+    const compat::timing::Time drawingCalls =
+        parts.inside.Sum({Call::clear, Call::text, Call::draws});
+    parts.physics = parts.inside[Call::physicsStep].Total();
+    parts.calls = drawingCalls.call;
+    parts.drawing = drawingCalls.gpu;
+    parts.present = parts.inside[Call::present].Total();
     parts.rest = parts.frame - parts.physics - parts.calls - parts.drawing - parts.present;
     return parts;
 }
@@ -155,7 +158,7 @@ void ProgramSplit(int frames)
     std::vector<double> frame, physics, calls, drawing, present, rest;
     for (std::vector<double>* list : {&frame, &physics, &calls, &drawing, &present, &rest})
         list->reserve(static_cast<std::size_t>(frames));
-    bench::MeasureStandIns(true, true);
+    compat::timing::Measure(true, true);
     for (int i = 0; i < frames; ++i)
     {
         const FrameParts parts = TimeFrameInParts();
@@ -166,7 +169,7 @@ void ProgramSplit(int frames)
         present.push_back(parts.present);
         rest.push_back(parts.rest);
     }
-    bench::MeasureStandIns(false);
+    compat::timing::Measure(false);
     std::printf("  split (medians; the frame %.2f ms with each call waited for): physics step "
                 "%.2f, drawing calls %.2f, llvmpipe drawing them %.2f, Present %.2f, the rest "
                 "%.2f ms\n",
@@ -179,14 +182,15 @@ void ProgramSplit(int frames)
 // what a kind of draw needs the first time it meets it.
 void FirstFrameSplit()
 {
-    bench::MeasureStandIns(true, true);
+    compat::timing::Measure(true, true);
     const FrameParts parts = TimeFrameInParts();
-    bench::MeasureStandIns(false);
-    const compat::d3d9::CallTimes& d3d9 = parts.inside.d3d9;
+    compat::timing::Measure(false);
+    using compat::timing::Call;
     std::printf("  first frame %.1f ms: physics step %.1f, clear %.1f, texts %.1f, draws %.1f, "
                 "Present %.1f, the rest %.1f ms\n",
-                parts.frame, parts.physics, d3d9.clear.Total(), d3d9.text.Total(),
-                d3d9.draws.Total(), parts.present, parts.rest);
+                parts.frame, parts.physics, parts.inside[Call::clear].Total(),
+                parts.inside[Call::text].Total(), parts.inside[Call::draws].Total(), parts.present,
+                parts.rest);
 }
 
 int Program(int frames)

@@ -1,9 +1,8 @@
 #include "Frames.h"
 
-#include "StandInTimes.h"
-
 #include "app/App.h"
 
+#include <compat/call_timing.h>
 #include <compat/win32.h>
 
 namespace bench
@@ -29,21 +28,22 @@ FrameSplit MeasureFrameSplit(int count)
     std::vector<double> frames, physics, drawing, present, rest;
     for (std::vector<double>* list : {&frames, &physics, &drawing, &present, &rest})
         list->reserve(size);
-    MeasureStandIns(true);
+    using compat::timing::Call;
+    compat::timing::Measure(true);
     for (int frame = 0; frame < count; ++frame)
     {
         compat::win32::AdvanceVirtualClock(kFrameTicks);
         const auto start = Clock::now();
         AppFrame();
         const double whole = MillisecondsSince(start);
-        const StandInTimes inside = TakeStandInTimes();
+        const compat::timing::Times inside = compat::timing::Take();
         frames.push_back(whole);
-        physics.push_back(inside.physx.step);
-        drawing.push_back(inside.DrawingCalls().Total());
-        present.push_back(inside.d3d9.present.Total());
+        physics.push_back(inside[Call::physicsStep].Total());
+        drawing.push_back(inside.Sum({Call::clear, Call::text, Call::draws}).Total());
+        present.push_back(inside[Call::present].Total());
         rest.push_back(whole - physics.back() - drawing.back() - present.back());
     }
-    MeasureStandIns(false);
+    compat::timing::Measure(false);
     return {Summarise(frames), Summarise(physics), Summarise(drawing), Summarise(present),
             Summarise(rest)};
 }

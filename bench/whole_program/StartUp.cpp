@@ -1,9 +1,11 @@
 #include "StartUp.h"
 
 #include "Measure.h"
-#include "StandInTimes.h"
 
 #include "app/App.h"
+
+#include <compat/call_timing.h>
+#include <compat/win32.h>
 
 namespace bench
 {
@@ -11,20 +13,21 @@ namespace bench
 bool MeasureStartUp(StartUpTotal& total, StartUpSplit& split)
 {
     total.beforeMain = MillisecondsSinceProcessStart();
-    MeasureStandIns(true);
+    compat::timing::Measure(true);
     auto start = Clock::now();
     const bool started = AppInit();
     total.appInit = MillisecondsSince(start);
-    const StandInTimes inside = TakeStandInTimes();
-    MeasureStandIns(false);
+    const compat::timing::Times inside = compat::timing::Take();
+    compat::timing::Measure(false);
     if (!started)
         return false;
 
-    split.window = inside.win32.windows;
-    split.device = inside.d3d9.devices.Total();
-    split.physics = inside.physx.creation;
-    split.meshBuffers = inside.d3d9.buffers.Total();
-    split.font = inside.d3d9.fonts.Total();
+    using compat::timing::Call;
+    split.window = inside[Call::windows].Total();
+    split.device = inside[Call::devices].Total();
+    split.physics = inside[Call::physicsCreation].Total();
+    split.meshBuffers = inside[Call::buffers].Total();
+    split.font = inside[Call::fonts].Total();
     split.rest = total.appInit - split.window - split.device - split.physics - split.meshBuffers -
                  split.font;
 

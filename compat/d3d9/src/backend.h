@@ -27,13 +27,13 @@
 // Every call made on the device is also offered to Record() when Records()
 // is true, after the front has done it, with its result; a drawing backend
 // leaves both at their defaults. While call times are measured with waiting
-// (compat::d3d9::MeasureCallTimes), the front calls WaitForGpu after each
-// timed call.
+// (compat::timing::Measure), each timed call ends with WaitForGpu.
 #pragma once
 
 #include "buffer_storage.h"
 #include "device_state.h"
 
+#include <compat/call_timing.h>
 #include <compat/d3d9.h>
 
 #include <memory>
@@ -93,7 +93,7 @@ struct DeviceCreation
     D3DPRESENT_PARAMETERS presentParameters{};
 };
 
-class DeviceBackend
+class DeviceBackend : public timing::GpuQueue
 {
 public:
     virtual ~DeviceBackend() = default;
@@ -124,8 +124,9 @@ public:
     virtual HRESULT ReadPresentedImage(Image& image) = 0;
 
     // Returns once the work handed over so far is done, for timing it (see
-    // MeasureCallTimes); a backend that draws nothing has nothing to wait for.
-    virtual void WaitForGpu() {}
+    // compat::timing::Measure); a backend that draws nothing has nothing to
+    // wait for.
+    void WaitForGpu() override {}
 };
 
 // The backend of a new device, or null with `whyNot` set when that backend

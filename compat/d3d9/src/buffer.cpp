@@ -1,6 +1,6 @@
 #include "buffer.h"
 
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "device.h"
 #include "errors.h"
 
@@ -51,7 +51,7 @@ template <class Interface, class Desc>
 HRESULT Buffer<Interface, Desc>::Lock(UINT OffsetToLock, UINT SizeToLock, void** ppbData,
                                       DWORD Flags)
 {
-    const TimedCall timed(&CallTimes::buffers, &device_.Backend());
+    const timing::TimedCall timed(timing::Call::buffers, &device_.Backend());
     const HRESULT hr = TryLock(OffsetToLock, SizeToLock, ppbData, Flags);
     device_.Trace("Lock", this,
                   [&](CallBuilder& c)
@@ -94,7 +94,7 @@ HRESULT Buffer<Interface, Desc>::TryLock(UINT offset, UINT size, void** data, DW
 
 template <class Interface, class Desc> HRESULT Buffer<Interface, Desc>::Unlock()
 {
-    const TimedCall timed(&CallTimes::buffers, &device_.Backend());
+    const timing::TimedCall timed(timing::Call::buffers, &device_.Backend());
     BufferStorage& s = *storage_;
     HRESULT hr = D3D_OK;
     if (!s.locked)

@@ -1,7 +1,7 @@
 // The device's lifetime, scenes, Clear, Present and Reset.
 #include "device.h"
 
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "direct3d9.h"
 #include "errors.h"
 #include "present_parameters.h"
@@ -49,7 +49,7 @@ void Device::BufferDestroyed(D3DPOOL pool)
 
 HRESULT Device::Reset(D3DPRESENT_PARAMETERS* pPresentationParameters)
 {
-    const TimedCall timed(&CallTimes::devices, backend_.get());
+    const timing::TimedCall timed(timing::Call::devices, backend_.get());
     D3DPRESENT_PARAMETERS completed{};
     HRESULT hr = D3D_OK;
     if (pPresentationParameters == nullptr)
@@ -84,7 +84,7 @@ HRESULT Device::Reset(D3DPRESENT_PARAMETERS* pPresentationParameters)
 HRESULT Device::Present(const RECT* pSourceRect, const RECT* pDestRect, HWND hDestWindowOverride,
                         const void* pDirtyRegion)
 {
-    const TimedCall timed(&CallTimes::present, backend_.get());
+    const timing::TimedCall timed(timing::Call::present, backend_.get());
     HRESULT hr = D3D_OK;
     const D3DPRESENT_PARAMETERS& pp = state_.presentParameters;
     if (state_.inScene)
@@ -140,7 +140,7 @@ HRESULT Device::EndScene()
 HRESULT Device::Clear(DWORD Count, const D3DRECT* pRects, DWORD Flags, D3DCOLOR Color, float Z,
                       DWORD Stencil)
 {
-    const TimedCall timed(&CallTimes::clear, backend_.get());
+    const timing::TimedCall timed(timing::Call::clear, backend_.get());
     constexpr DWORD kKnown = D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL;
     const D3DPRESENT_PARAMETERS& pp = state_.presentParameters;
     HRESULT hr = D3D_OK;

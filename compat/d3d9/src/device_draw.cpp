@@ -1,6 +1,6 @@
 // The draw calls: checked against the bound buffers, so that no backend ever
 // reads outside them, then handed to the backend.
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "device.h"
 #include "errors.h"
 #include "fvf.h"
@@ -67,7 +67,7 @@ HRESULT Device::CheckDraw(const char* method, D3DPRIMITIVETYPE type, UINT primit
 
 HRESULT Device::DrawPrimitive(D3DPRIMITIVETYPE PrimitiveType, UINT StartVertex, UINT PrimitiveCount)
 {
-    const TimedCall timed(&CallTimes::draws, backend_.get());
+    const timing::TimedCall timed(timing::Call::draws, backend_.get());
     DrawCall draw;
     HRESULT hr = CheckDraw("DrawPrimitive", PrimitiveType, PrimitiveCount, draw);
     if (SUCCEEDED(hr))
@@ -99,7 +99,7 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE PrimitiveType, INT BaseVer
                                      UINT MinVertexIndex, UINT NumVertices, UINT startIndex,
                                      UINT primCount)
 {
-    const TimedCall timed(&CallTimes::draws, backend_.get());
+    const timing::TimedCall timed(timing::Call::draws, backend_.get());
     DrawCall draw;
     HRESULT hr = CheckDraw("DrawIndexedPrimitive", PrimitiveType, primCount, draw);
     if (SUCCEEDED(hr))

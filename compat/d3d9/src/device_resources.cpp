@@ -1,6 +1,6 @@
 // Creating vertex and index buffers on the device.
 #include "buffer.h"
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "device.h"
 #include "errors.h"
 #include "fvf.h"
@@ -61,7 +61,7 @@ std::shared_ptr<BufferStorage> MakeStorage(D3DRESOURCETYPE type, UINT length, DW
 HRESULT Device::CreateVertexBuffer(UINT Length, DWORD Usage, DWORD FVF, D3DPOOL Pool,
                                    IDirect3DVertexBuffer9** ppVertexBuffer, HANDLE* pSharedHandle)
 {
-    const TimedCall timed(&CallTimes::buffers, backend_.get());
+    const timing::TimedCall timed(timing::Call::buffers, backend_.get());
     if (ppVertexBuffer != nullptr)
         *ppVertexBuffer = nullptr;
     HRESULT hr =
@@ -99,7 +99,7 @@ HRESULT Device::CreateVertexBuffer(UINT Length, DWORD Usage, DWORD FVF, D3DPOOL 
 HRESULT Device::CreateIndexBuffer(UINT Length, DWORD Usage, D3DFORMAT Format, D3DPOOL Pool,
                                   IDirect3DIndexBuffer9** ppIndexBuffer, HANDLE* pSharedHandle)
 {
-    const TimedCall timed(&CallTimes::buffers, backend_.get());
+    const timing::TimedCall timed(timing::Call::buffers, backend_.get());
     if (ppIndexBuffer != nullptr)
         *ppIndexBuffer = nullptr;
     HRESULT hr =

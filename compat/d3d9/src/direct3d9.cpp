@@ -3,7 +3,7 @@
 #include "backend.h"
 #include "call_builder.h"
 #include "call_log.h"
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "device.h"
 #include "errors.h"
 #include "present_parameters.h"
@@ -43,7 +43,7 @@ void Direct3D9::Traced(std::string_view method, ULONG references)
 
 UINT Direct3D9::GetAdapterCount()
 {
-    const TimedCall timed(&CallTimes::devices);
+    const timing::TimedCall timed(timing::Call::devices);
     const UINT count = CurrentSettings().adapterCount;
     Record(CallBuilder("GetAdapterCount", this).Result(static_cast<int32_t>(count)));
     return count;
@@ -51,7 +51,7 @@ UINT Direct3D9::GetAdapterCount()
 
 HRESULT Direct3D9::GetAdapterDisplayMode(UINT Adapter, D3DDISPLAYMODE* pMode)
 {
-    const TimedCall timed(&CallTimes::devices);
+    const timing::TimedCall timed(timing::Call::devices);
     HRESULT hr = D3D_OK;
     if (pMode == nullptr)
         hr = Fail(D3DERR_INVALIDCALL, "GetAdapterDisplayMode: pMode is null");
@@ -84,7 +84,7 @@ HRESULT Direct3D9::CreateDevice(UINT Adapter, D3DDEVTYPE DeviceType, HWND hFocus
                                 DWORD BehaviorFlags, D3DPRESENT_PARAMETERS* pPresentationParameters,
                                 IDirect3DDevice9** ppReturnedDeviceInterface)
 {
-    const TimedCall timed(&CallTimes::devices);
+    const timing::TimedCall timed(timing::Call::devices);
     if (ppReturnedDeviceInterface != nullptr)
         *ppReturnedDeviceInterface = nullptr;
     const HRESULT hr = TryCreateDevice(Adapter, DeviceType, hFocusWindow, BehaviorFlags,
@@ -154,7 +154,7 @@ HRESULT Direct3D9::TryCreateDevice(UINT adapter, D3DDEVTYPE type, HWND focusWind
 IDirect3D9* WINAPI Direct3DCreate9(UINT SDKVersion)
 {
     using namespace compat::d3d9;
-    const TimedCall timed(&CallTimes::devices);
+    const compat::timing::TimedCall timed(compat::timing::Call::devices);
     IDirect3D9* object = nullptr;
     if (SDKVersion != D3D_SDK_VERSION)
         Fail(D3DERR_INVALIDCALL, "Direct3DCreate9: SDK version %u, expected %d", SDKVersion,

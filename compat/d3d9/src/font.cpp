@@ -1,6 +1,6 @@
 #include "font.h"
 
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "device.h"
 #include "errors.h"
 
@@ -69,7 +69,7 @@ void Font::Traced(std::string_view method, ULONG references)
 INT Font::DrawTextA(ID3DXSprite* pSprite, LPCSTR pString, INT Count, LPRECT pRect, DWORD Format,
                     D3DCOLOR Color)
 {
-    const TimedCall timed(&CallTimes::text, &device_.Backend());
+    const timing::TimedCall timed(timing::Call::text, &device_.Backend());
     std::string_view text;
     if (pString != nullptr && Count >= 0)
         text = std::string_view(pString, strnlen(pString, static_cast<std::size_t>(Count)));
@@ -123,7 +123,8 @@ HRESULT WINAPI D3DXCreateFontW(IDirect3DDevice9* pDevice, INT Height, UINT Width
 {
     using namespace compat::d3d9;
     auto* device = dynamic_cast<Device*>(pDevice);
-    const TimedCall timed(&CallTimes::fonts, device != nullptr ? &device->Backend() : nullptr);
+    const compat::timing::TimedCall timed(compat::timing::Call::fonts,
+                                          device != nullptr ? &device->Backend() : nullptr);
     if (ppFont != nullptr)
         *ppFont = nullptr;
     if (device == nullptr)

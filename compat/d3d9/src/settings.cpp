@@ -1,7 +1,7 @@
 #include "settings.h"
 
 #include "call_log.h"
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "errors.h"
 
 #include <SDL.h>
@@ -91,7 +91,7 @@ void ResetForTests()
     backendChosen = false;
     ResetRecordLimit();
     ClearLastError();
-    MeasureCallTimes(false);
+    timing::Measure(false);
 }
 
 } // namespace compat::d3d9

@@ -1,6 +1,6 @@
 #include "scene.h"
 
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "convert.h"
 #include "errors.h"
 #include "sdk.h"
@@ -101,7 +101,7 @@ void Scene::getTiming(NxReal& maxTimestep, NxU32& maxIter, NxTimeStepMethod& met
 
 NxActor* Scene::createActor(const NxActorDesc& desc)
 {
-    const TimedCall timed(&CallTimes::creation);
+    const timing::TimedCall timed(timing::Call::physicsCreation);
     std::string problem = ProblemWith(desc);
     if (problem.empty())
     {
@@ -133,7 +133,7 @@ Actor* Scene::Own(NxActor* actor, const char* call) const
 
 NxJoint* Scene::createJoint(const NxJointDesc& desc)
 {
-    const TimedCall timed(&CallTimes::creation);
+    const timing::TimedCall timed(timing::Call::physicsCreation);
     if (const std::string problem = ProblemWith(desc); !problem.empty())
     {
         ReportError("NxScene::createJoint: %s", problem.c_str());
@@ -157,7 +157,7 @@ NxJoint* Scene::createJoint(const NxJointDesc& desc)
 
 NxMaterial* Scene::createMaterial(const NxMaterialDesc& desc)
 {
-    const TimedCall timed(&CallTimes::creation);
+    const timing::TimedCall timed(timing::Call::physicsCreation);
     if (const std::string problem = ProblemWith(desc); !problem.empty())
     {
         ReportError("NxScene::createMaterial: %s", problem.c_str());
@@ -268,7 +268,7 @@ void Scene::UseMostSolverIterations()
 
 void Scene::simulate(NxReal elapsedTime)
 {
-    const TimedCall timed(&CallTimes::step);
+    const timing::TimedCall timed(timing::Call::physicsStep);
     if (!std::isfinite(elapsedTime) || elapsedTime < 0)
     {
         ReportError("NxScene::simulate: elapsed time %g is not a finite number of seconds, 0 "
@@ -324,7 +324,7 @@ bool Scene::checkResults(NxSimulationStatus, bool)
 
 bool Scene::fetchResults(NxSimulationStatus, bool, NxU32* errorState)
 {
-    const TimedCall timed(&CallTimes::step);
+    const timing::TimedCall timed(timing::Call::physicsStep);
     if (errorState)
         *errorState = 0;
     const bool fetched = resultsPending_;

@@ -1,6 +1,6 @@
 #include "sdk.h"
 
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "errors.h"
 #include "material.h"
 #include "scene.h"
@@ -98,7 +98,7 @@ NxReal Sdk::getParameter(NxParameter paramEnum) const
 
 NxScene* Sdk::createScene(const NxSceneDesc& sceneDesc)
 {
-    const TimedCall timed(&CallTimes::creation);
+    const timing::TimedCall timed(timing::Call::physicsCreation);
     if (const std::string problem = ProblemWith(sceneDesc); !problem.empty())
     {
         ReportError("NxPhysicsSDK::createScene: %s", problem.c_str());
@@ -153,7 +153,7 @@ NxPhysicsSDK* NxCreatePhysicsSDK(NxU32 sdkVersion, NxUserAllocator* allocator,
                                  NxSDKCreateError* errorCode)
 {
     using namespace compat::physx;
-    const TimedCall timed(&CallTimes::creation);
+    const compat::timing::TimedCall timed(compat::timing::Call::physicsCreation);
     ++createCalls;
     NxSDKCreateError error = NXCE_NO_ERROR;
     if (!runtimeAvailable)

@@ -1,4 +1,4 @@
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "last_error.h"
 #include "message_pump.h"
 #include "message_queue.h"
@@ -23,7 +23,7 @@ void ResetForTests()
     ClearVirtualScreenSize();
     UseRealClock();
     ClearLastError();
-    MeasureCallTimes(false);
+    timing::Measure(false);
 }
 
 } // namespace compat::win32

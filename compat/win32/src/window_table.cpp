@@ -1,6 +1,6 @@
 #include "window_table.h"
 
-#include "call_times.h"
+#include <compat/call_timing.h>
 #include "last_error.h"
 #include "message_queue.h"
 #include "utf8.h"
@@ -155,7 +155,7 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
                             DWORD dwStyle, int X, int Y, int nWidth, int nHeight, HWND hWndParent,
                             HMENU hMenu, HINSTANCE hInstance, LPVOID lpParam)
 {
-    const TimedCall timed(&CallTimes::windows);
+    const compat::timing::TimedCall timed(compat::timing::Call::windows);
     (void)dwExStyle; // the nominal frame and SDL's window ignore extended styles
     (void)hInstance;
     (void)lpParam; // WM_CREATE is not sent

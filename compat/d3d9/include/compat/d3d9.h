@@ -224,41 +224,6 @@ struct Image
 };
 HRESULT ReadPresentedImage(IDirect3DDevice9* device, Image& image);
 
-// Milliseconds spent inside the stand-in's calls, by kind, for benchmarks
-// that split the program's frame or start-up by what it asked of Direct3D.
-// `call` runs from a call's entry to its return; `gpu` is the wait that then
-// followed for OpenGL to finish the work the call queued (only when waiting
-// is asked for, on the OpenGL backend).
-struct CallTime
-{
-    double call = 0;
-    double gpu = 0;
-    double Total() const { return call + gpu; }
-};
-struct CallTimes
-{
-    CallTime devices; // Direct3DCreate9, the adapter queries, CreateDevice, Reset
-    CallTime buffers; // CreateVertexBuffer, CreateIndexBuffer, Lock, Unlock
-    CallTime fonts;   // D3DXCreateFontW
-    CallTime clear;   // Clear
-    CallTime text;    // ID3DXFont::DrawTextA
-    CallTime draws;   // DrawPrimitive, DrawIndexedPrimitive
-    CallTime present; // Present
-};
-// The other calls (transforms, render and sampler states, lights, streams,
-// scenes) only keep state that the next draw applies: they are not timed,
-// and their little time stays with the caller's.
-
-// Starts totalling from zero, or stops. With waitForGpu, each timed call on
-// an OpenGL device ends with glFinish, so that llvmpipe's drawing is counted
-// as the `gpu` time of the call that queued it; the frame is then drawn call
-// by call rather than in one go, which costs a little more. While off, a call
-// pays one test of a flag. Measuring never allocates.
-void MeasureCallTimes(bool on, bool waitForGpu = false);
-// The totals since measuring started or since the last take, which starts
-// them again from zero.
-CallTimes TakeCallTimes();
-
 // Back to a fresh process's settings: Recording backend, no faults, one
 // adapter, the default record limit, an empty list (capacity kept), no last
 // error, call times not measured.

@@ -1,7 +1,10 @@
 // What an OpenGL device has done since it was made, for tests and
 // benchmarks: the draw calls it made, the OpenGL state changes (every
 // enable, bind, mode or uniform call), the buffer uploads, and how its frames
-// reached the window, and through which kind of OpenGL.
+// reached the window, and through which kind of OpenGL. These are counts
+// kept by each device for as long as it lives, always on, which tests read to
+// check what a frame asked of OpenGL; the call times (compat/call_timing.h)
+// are the process's, off unless a benchmark measures.
 #pragma once
 
 #include <d3d9.h>

@@ -33,22 +33,4 @@ int ContactPointCount(const NxScene& scene, const NxActor& a, const NxActor& b);
 std::string LastError();
 void ClearLastError();
 
-// Milliseconds spent inside the SDK's calls, by kind, from each call's entry
-// to its return: for benchmarks that split the program's frame or start-up.
-// The other calls (poses, forces, flags, descriptors) are not timed.
-struct CallTimes
-{
-    // NxCreatePhysicsSDK, createScene, createMaterial, createActor, createJoint
-    double creation = 0;
-    // simulate and fetchResults: the scene's steps
-    double step = 0;
-};
-
-// Starts totalling from zero, or stops. While off, a call pays one test of a
-// flag; measuring never allocates.
-void MeasureCallTimes(bool on);
-// The totals since measuring started or since the last take, which starts
-// them again from zero.
-CallTimes TakeCallTimes();
-
 } // namespace compat::physx

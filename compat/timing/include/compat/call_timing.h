@@ -1,77 +1,118 @@
-// What the stand-ins share to total the time spent inside their calls, for
-// the benchmarks that split the program's frame or start-up by what it asked
-// of each API: a switch and a set of totals, and the scope that adds one
-// call's time to one of them. While measuring is off a call pays one test of
-// a flag and reads no clock; measuring never allocates.
+// The time spent inside the stand-ins' calls, totalled by kind of call, for
+// the benchmarks that split the program's start-up or frame by what it asked
+// of each API. One registry serves the three stand-ins (windows, Direct3D,
+// the physics): a timed call begins with a TimedCall naming its kind. While
+// measuring is off a call pays one test of a flag and reads no clock;
+// measuring never allocates.
 #pragma once
 
+#include <array>
 #include <chrono>
+#include <cstddef>
+#include <initializer_list>
 
-namespace compat
+namespace compat::timing
 {
 
-// Whether a stand-in measures, and its totals so far: `Totals` is a struct
-// of the stand-in's kinds of call.
-template <class Totals> struct CallTiming
+// The kinds of call that are timed. The other calls (transforms, states,
+// lights, streams, poses, forces, messages) only keep state for a later call
+// or are too small to split out: their time stays with the caller's.
+enum class Call : unsigned char
 {
-    bool on = false;
-    Totals totals{};
+    windows,         // CreateWindowExW, with the start of SDL video for the first window
+    devices,         // Direct3DCreate9, the adapter queries, CreateDevice, Reset
+    buffers,         // CreateVertexBuffer, CreateIndexBuffer, Lock, Unlock
+    fonts,           // D3DXCreateFontW
+    clear,           // Clear
+    text,            // ID3DXFont::DrawTextA
+    draws,           // DrawPrimitive, DrawIndexedPrimitive
+    present,         // Present
+    physicsCreation, // NxCreatePhysicsSDK, createScene, createMaterial, createActor, createJoint
+    physicsStep,     // simulate and fetchResults: the scene's steps
+};
+inline constexpr std::size_t kCallKinds = std::size_t(Call::physicsStep) + 1;
 
-    // Starts totalling from zero, or stops.
-    void Measure(bool measure)
-    {
-        on = measure;
-        totals = Totals{};
-    }
-    // The totals so far; totalling starts again from zero.
-    Totals Take()
-    {
-        const Totals taken = totals;
-        totals = Totals{};
-        return taken;
-    }
+// Milliseconds inside the calls of one kind and, when measuring waits for
+// the GPU, the milliseconds then spent waiting for the drawing they queued.
+struct Time
+{
+    double call = 0;
+    double gpu = 0;
+
+    double Total() const { return call + gpu; }
 };
 
-// Made first in a call: adds the milliseconds from then to the end of the
-// call to `*total`; does nothing when `total` is null (measuring is off).
-class ScopedMilliseconds
+struct Times
+{
+    std::array<Time, kCallKinds> byCall{};
+
+    const Time& operator[](Call kind) const { return byCall[std::size_t(kind)]; }
+    Time& operator[](Call kind) { return byCall[std::size_t(kind)]; }
+    // The kinds added together.
+    Time Sum(std::initializer_list<Call> kinds) const;
+};
+
+// What a call's GPU time is waited on: a drawing backend, which returns once
+// the work handed to it so far is done.
+class GpuQueue
+{
+public:
+    virtual void WaitForGpu() = 0;
+
+protected:
+    ~GpuQueue() = default;
+};
+
+// Starts totalling from zero, or stops. With waitForGpu, each timed call
+// that names a GpuQueue ends by waiting for it, so that the drawing it queued
+// is counted as its kind's `gpu` time; the frame is then drawn call by call
+// rather than in one go, which costs a little more.
+void Measure(bool on, bool waitForGpu = false);
+// The totals since measuring started or since the last take, which starts
+// them again from zero.
+Times Take();
+
+namespace detail
+{
+struct Registry
+{
+    bool on = false;
+    bool waitForGpu = false;
+    Times totals;
+};
+inline Registry registry;
+} // namespace detail
+
+// Made first in a timed call: adds the time from then to the end of the call
+// to its kind, then waits for `queue` when measuring asks for that.
+class TimedCall
 {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit ScopedMilliseconds(double* total) : total_(total)
+    explicit TimedCall(Call kind, GpuQueue* queue = nullptr)
     {
-        if (total_ != nullptr) [[unlikely]]
+        if (detail::registry.on) [[unlikely]]
+        {
+            total_ = &detail::registry.totals[kind];
+            queue_ = queue;
             start_ = Clock::now();
+        }
     }
-    ~ScopedMilliseconds()
+    ~TimedCall()
     {
         if (total_ != nullptr) [[unlikely]]
-            *total_ += Since(start_);
+            Finish();
     }
-    ScopedMilliseconds(const ScopedMilliseconds&) = delete;
-    ScopedMilliseconds& operator=(const ScopedMilliseconds&) = delete;
-
-    static double Since(Clock::time_point start)
-    {
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
+    TimedCall(const TimedCall&) = delete;
+    TimedCall& operator=(const TimedCall&) = delete;
 
 private:
-    double* total_;
+    void Finish();
+
+    Time* total_ = nullptr;
+    GpuQueue* queue_ = nullptr;
     Clock::time_point start_;
 };
 
-// The scope for a stand-in whose totals are plain milliseconds by kind:
-// `TimedCall<timing> timed(&CallTimes::step);`.
-template <auto& timing> class TimedCall : ScopedMilliseconds
-{
-public:
-    template <class Totals>
-    explicit TimedCall(double Totals::*kind)
-        : ScopedMilliseconds(timing.on ? &(timing.totals.*kind) : nullptr)
-    {
-    }
-};
-
-} // namespace compat
+} // namespace compat::timing

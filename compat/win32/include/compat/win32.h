@@ -44,21 +44,6 @@ std::span<const std::uint8_t> HeldKeys();
 // Queues WM_CLOSE for the window, as the window manager's close button does.
 void RequestClose(HWND window);
 
-// Milliseconds spent inside the stand-in's calls, by kind, from each call's
-// entry to its return: for benchmarks that split the program's start-up.
-// The other calls are not timed.
-struct CallTimes
-{
-    double windows = 0; // CreateWindowExW, with the start of SDL video for the first window
-};
-
-// Starts totalling from zero, or stops. While off, a call pays one test of a
-// flag; measuring never allocates.
-void MeasureCallTimes(bool on);
-// The totals since measuring started or since the last take, which starts
-// them again from zero.
-CallTimes TakeCallTimes();
-
 // Destroys every window, unregisters every class, empties the message queue,
 // restores the real screen and clock, and stops measuring call times: a fresh
 // process, for tests.
