@@ -187,12 +187,43 @@ TEST_F(Geometry, AStateChangedBetweenDrawsOfOneBufferReachesTheNextDraw)
     EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 6, 2), D3D_OK);
     device_->SetRenderState(D3DRS_AMBIENT, 0xFF000000);
     EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 12, 2), D3D_OK);
+
+    // Then a white light shining into the screen adds the material's blue
+    // diffuse colour, and the first square's vertices are drawn twice more:
+    // moved up by the world matrix, then seen through a view turned 60° about
+    // x (and moved back into the depth range), which turns the normals and
+    // the light alike and so leaves the colour as it was.
+    D3DLIGHT9 light{};
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    light.Direction = {0.0f, 0.0f, 1.0f};
+    device_->SetLight(0, &light);
+    device_->LightEnable(0, TRUE);
+    material.Diffuse = {0.0f, 0.0f, 1.0f, 1.0f};
+    device_->SetMaterial(&material);
+    device_->SetRenderState(D3DRS_AMBIENT, 0xFFFFFFFF);
+    D3DXMATRIX moved;
+    D3DXMatrixTranslation(&moved, 0.6f, 0.5f, 0.0f);
+    device_->SetTransform(D3DTS_WORLD, &moved);
+    EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
+    device_->SetTransform(D3DTS_WORLD, &identity);
+    const float c = 0.5f, s = -0.8660254f; // cos and sin of -60°
+    const D3DXMATRIX turned(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0.0f, 0.3f, 1);
+    device_->SetTransform(D3DTS_VIEW, &turned);
+    EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
     device_->EndScene();
     const Picture picture = PresentAndRead();
     const int y = kHeight / 2;
     EXPECT_EQ(picture.At(kWidth * 5 / 20, y), kRed) << "the first square";
     EXPECT_EQ(picture.At(kWidth * 11 / 20, y), kGreen) << "the material changed";
     EXPECT_EQ(picture.At(kWidth * 17 / 20, y), (Rgb{0, 0, 0})) << "the ambient light went out";
+    // The moved square's centre is at (-0.05, 0.5); the turned one's at
+    // (-0.65, 0.433).
+    EXPECT_EQ(picture.At(kWidth * 95 / 200, kHeight / 4), (Rgb{0, 255, 255}))
+        << "the world matrix changed";
+    const Rgb turnedSquare = picture.At(kWidth * 35 / 200, kHeight * 567 / 2000);
+    EXPECT_EQ(turnedSquare.g, 255) << "the view changed";
+    EXPECT_GE(turnedSquare.b, 250) << "the light turned with the view";
 }
 
 TEST_F(Geometry, APixelCentreOnASlantedEdgeGoesToTheTriangleWhoseLeftEdgeItIs)

@@ -1,7 +1,7 @@
 // Everything the program has set on a device, as the front keeps it: the
-// backends read it when they draw. `dirty` tells a backend which groups
-// changed since the last draw it was handed (all of them after creation and
-// Reset).
+// backends read it when they draw. `dirty` tells a backend which groups of
+// the fixed-function inputs changed since the last draw it was handed (all
+// of them after creation and Reset), so that it works out again only those.
 #pragma once
 
 #include "buffer_storage.h"
@@ -25,12 +25,12 @@ inline constexpr std::size_t kMaxEnabledLights = 8;
 
 enum DirtyFlag : uint32_t
 {
-    kDirtyTransforms = 1u << 0,
-    kDirtyLights = 1u << 1,
-    kDirtyMaterial = 1u << 2,
-    kDirtyRenderStates = 1u << 3,
-    kDirtySamplers = 1u << 4,
-    kDirtyVertexInput = 1u << 5, // FVF, stream sources, indices
+    kDirtyWorld = 1u << 0,          // a world matrix
+    kDirtyViewProjection = 1u << 1, // the view or projection matrix
+    kDirtyLights = 1u << 2,         // a light, or which lights are enabled
+    kDirtyMaterial = 1u << 3,
+    kDirtyRenderStates = 1u << 4, // a render state's value
+    kDirtyFvf = 1u << 5,          // the vertex format's value
     kDirtyAll = 0xffffffffu,
 };
 

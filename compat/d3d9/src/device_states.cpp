@@ -9,6 +9,15 @@ namespace compat::d3d9
 namespace
 {
 
+// The group a transform belongs to, for the backend's fixed-function values;
+// the texture transforms are not among their inputs.
+uint32_t DirtyFlagOf(D3DTRANSFORMSTATETYPE type)
+{
+    if (type == D3DTS_VIEW || type == D3DTS_PROJECTION)
+        return kDirtyViewProjection;
+    return type >= D3DTS_WORLD ? kDirtyWorld : 0u;
+}
+
 bool IsKnownRenderState(DWORD state)
 {
     switch (state)
@@ -129,7 +138,7 @@ HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* pMatr
     else
     {
         *slot = *pMatrix;
-        state_.dirty |= kDirtyTransforms;
+        state_.dirty |= DirtyFlagOf(State);
     }
     Trace("SetTransform", this,
           [&](CallBuilder& c)
@@ -176,7 +185,7 @@ HRESULT Device::MultiplyTransform(D3DTRANSFORMSTATETYPE State, const D3DMATRIX* 
         // The new transform is pMatrix applied first, then the current one.
         const D3DXMATRIX given(*pMatrix), current(*slot);
         *slot = given * current;
-        state_.dirty |= kDirtyTransforms;
+        state_.dirty |= DirtyFlagOf(State);
     }
     Trace("MultiplyTransform", this,
           [&](CallBuilder& c)
@@ -200,8 +209,9 @@ HRESULT Device::SetRenderState(D3DRENDERSTATETYPE State, DWORD Value)
                   static_cast<unsigned>(Value), static_cast<unsigned>(state));
     else
     {
+        if (state_.renderStates[state] != Value)
+            state_.dirty |= kDirtyRenderStates;
         state_.renderStates[state] = Value;
-        state_.dirty |= kDirtyRenderStates;
     }
     Trace("SetRenderState", this, [&](CallBuilder& c) { c.Int(state).Int(Value).Result(hr); });
     return hr;
@@ -248,7 +258,6 @@ HRESULT Device::SetSamplerState(DWORD Sampler, D3DSAMPLERSTATETYPE Type, DWORD V
     else
     {
         state_.samplerStates[Sampler][type] = Value;
-        state_.dirty |= kDirtySamplers;
     }
     Trace("SetSamplerState", this,
           [&](CallBuilder& c) { c.Int(Sampler).Int(type).Int(Value).Result(hr); });

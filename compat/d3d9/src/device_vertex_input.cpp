@@ -16,8 +16,9 @@ HRESULT Device::SetFVF(DWORD FVF)
                   static_cast<int>(why.size()), why.data());
     else
     {
+        if (state_.fvf != FVF)
+            state_.dirty |= kDirtyFvf;
         state_.fvf = FVF;
-        state_.dirty |= kDirtyVertexInput;
     }
     Trace("SetFVF", this, [&](CallBuilder& c) { c.Int(FVF).Result(hr); });
     return hr;
@@ -51,7 +52,6 @@ HRESULT Device::SetStreamSource(UINT StreamNumber, IDirect3DVertexBuffer9* pStre
         binding.buffer = pStreamData;
         binding.offset = buffer != nullptr ? OffsetInBytes : 0;
         binding.stride = buffer != nullptr ? Stride : 0;
-        state_.dirty |= kDirtyVertexInput;
     }
     Trace("SetStreamSource", this,
           [&](CallBuilder& c)
@@ -69,7 +69,6 @@ HRESULT Device::SetIndices(IDirect3DIndexBuffer9* pIndexData)
     {
         state_.indices.storage = buffer != nullptr ? buffer->Storage() : nullptr;
         state_.indices.buffer = pIndexData;
-        state_.dirty |= kDirtyVertexInput;
     }
     Trace("SetIndices", this, [&](CallBuilder& c) { c.Pointer(pIndexData).Result(hr); });
     return hr;

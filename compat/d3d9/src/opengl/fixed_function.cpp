@@ -52,7 +52,10 @@ std::array<float, 4> ColourToFloats(D3DCOLOR colour)
     return {channel(16), channel(8), channel(0), channel(24)};
 }
 
-void ComputeFixedFunction(const DeviceState& state, const VertexLayout& layout, FixedFunction& out)
+namespace
+{
+
+void ComputeTransforms(const DeviceState& state, FixedFunction& out)
 {
     const D3DXMATRIX world(state.world[0]);
     const D3DXMATRIX view(state.view);
@@ -65,7 +68,10 @@ void ComputeFixedFunction(const DeviceState& state, const VertexLayout& layout, 
         for (int column = 0; column < 4; ++column)
             out.worldViewProjection[row * 4 + column] = all.m[row][column];
     out.normalMatrix = NormalMatrix(worldView);
+}
 
+void ComputeMaterial(const DeviceState& state, const VertexLayout& layout, FixedFunction& out)
+{
     out.lighting = state.RenderState(D3DRS_LIGHTING) != FALSE && !layout.transformed;
     out.normalizeNormals = state.RenderState(D3DRS_NORMALIZENORMALS) != FALSE;
     const bool hasColour = layout.diffuse >= 0;
@@ -75,7 +81,11 @@ void ComputeFixedFunction(const DeviceState& state, const VertexLayout& layout, 
     out.materialDiffuse = ToFloats(state.material.Diffuse);
     out.materialAmbient = ToFloats(state.material.Ambient);
     out.materialEmissive = ToFloats(state.material.Emissive);
+}
 
+void ComputeLights(const DeviceState& state, FixedFunction& out)
+{
+    const D3DXMATRIX view(state.view);
     const auto ambient = ColourToFloats(state.RenderState(D3DRS_AMBIENT));
     out.ambient = {ambient[0], ambient[1], ambient[2]};
     out.lightCount = 0;
@@ -114,6 +124,19 @@ void ComputeFixedFunction(const DeviceState& state, const VertexLayout& layout, 
         out.lightDiffuse[3 * i + 1] = light.Diffuse.g;
         out.lightDiffuse[3 * i + 2] = light.Diffuse.b;
     }
+}
+
+} // namespace
+
+void UpdateFixedFunction(const DeviceState& state, const VertexLayout& layout, uint32_t changed,
+                         FixedFunction& out)
+{
+    if ((changed & (kDirtyWorld | kDirtyViewProjection)) != 0)
+        ComputeTransforms(state, out);
+    if ((changed & (kDirtyMaterial | kDirtyRenderStates | kDirtyFvf)) != 0)
+        ComputeMaterial(state, layout, out);
+    if ((changed & (kDirtyLights | kDirtyViewProjection | kDirtyRenderStates)) != 0)
+        ComputeLights(state, out);
 }
 
 } // namespace compat::d3d9::opengl

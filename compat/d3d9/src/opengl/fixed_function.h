@@ -1,5 +1,7 @@
 // Direct3D 9's fixed-function transform and lighting, worked out on the CPU
-// once per draw into the values the shader program takes. Row-vector
+// into the values the shader program takes: in three parts, each from its
+// own groups of the device's state, so that a draw works out again only the
+// parts whose inputs changed since the last. Row-vector
 // matrices stay as Direct3D stores them: OpenGL reads that memory as
 // column-major, which is already the column-vector form the shader uses.
 #pragma once
@@ -49,8 +51,14 @@ struct FixedFunction
     int skippedLights = 0;
 };
 
-// The fixed-function values for drawing vertices of `layout` with `state`.
-void ComputeFixedFunction(const DeviceState& state, const VertexLayout& layout, FixedFunction& out);
+// The fixed-function values for drawing vertices of `layout` with `state`,
+// worked out again where `changed` (DirtyFlag bits) names one of a part's
+// inputs: the transforms from the world, view and projection matrices; the
+// ambient light and the lights from the lights, the view and the render
+// states; the material and the lighting switches from the material, the
+// render states and the vertex format.
+void UpdateFixedFunction(const DeviceState& state, const VertexLayout& layout, uint32_t changed,
+                         FixedFunction& out);
 
 // A D3DCOLOR (0xAARRGGBB) as red, green, blue, alpha in 0..1.
 std::array<float, 4> ColourToFloats(D3DCOLOR colour);

@@ -234,11 +234,7 @@ void GlBackend::Draw(const DrawCall& draw, const DeviceState& state)
     }
     else
     {
-        // Worked out again only when what it is made of changed.
-        constexpr uint32_t kInputs = kDirtyTransforms | kDirtyLights | kDirtyMaterial |
-                                     kDirtyRenderStates | kDirtyVertexInput;
-        if ((fixedFunctionStale_ & kInputs) != 0)
-            ComputeFixedFunction(state, layout, fixedFunction_);
+        UpdateFixedFunction(state, layout, fixedFunctionStale_, fixedFunction_);
         fixedFunctionStale_ = 0;
         key = ShaderProgram::TransformedKey(fixedFunction_, flat);
     }
