@@ -53,8 +53,8 @@
   const panel = document.getElementById('controls');
   const toggle = document.getElementById('controls-button');
 
-  // Frames the program has run (0 before it runs, and the same for ever once
-  // it has ended).
+  // Frames the program has run while it runs; null before it starts and
+  // after it has ended, when a tap has no frame to wait for.
   const framesRun = () =>
     typeof Module !== 'undefined' && Module.calledRun && window.zarv.ended === null
       ? Module._zarvStep(0)
