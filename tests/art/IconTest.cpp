@@ -3,16 +3,15 @@
 // size, the same size and all but a few pixels alike. Another Mesa may round
 // a shade or an edge pixel differently; a changed view, light or model, or a
 // part of the aircraft gone, changes many pixels by far more.
-#include "CaptureOutputs.h"
 #include "ChildProcess.h"
+#include "Difference.h"
+#include "PngFile.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,39 +21,15 @@ namespace
 
 namespace fs = std::filesystem;
 
-using capture_test::Picture;
-
-// A pixel differs when its colour as shown or its opacity is off by more than
-// this many levels (of 255), and at most this share of an icon's pixels may
-// differ. Shades a light 1% brighter are at most 3 levels off, and a view
-// moved by a millimetre (a fraction of a pixel, as another rasteriser might
-// place an edge) makes at most 0.1% of the pixels differ; a view moved by a
-// centimetre makes 0.8 to 3.6% differ, a light 6% dimmer 13%, and the front
-// wheel gone 0.8% of the largest icon and 1.5% of the smallest.
+// A pixel differs when its colour as shown over black or its opacity is off
+// by more than this many levels (of 255; picture::PixelDifference), and at
+// most this share of an icon's pixels may differ. Shades a light 1% brighter are at most 3 levels
+// off, and a view moved by a millimetre (a fraction of a pixel, as another rasteriser might place
+// an edge) makes at most 0.1% of the pixels differ; a view moved by a centimetre makes 0.8 to 3.6%
+// differ, a light 6% dimmer 13%, and the front wheel gone 0.8% of the largest icon and 1.5% of the
+// smallest.
 constexpr int kLevels = 8;
 constexpr double kMostDiffering = 0.005;
-
-// A channel as it shows over black: a nearly transparent pixel's colour
-// hardly shows, so it only counts as much as the pixel is opaque.
-int Shown(std::uint8_t channel, std::uint8_t alpha)
-{
-    return (channel * alpha + 127) / 255;
-}
-
-// The share of the pixels of two pictures of the same size that differ.
-double ShareDiffering(const Picture& a, const Picture& b)
-{
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < a.alpha.size(); ++i)
-    {
-        int worst = std::abs(a.alpha[i] - b.alpha[i]);
-        for (std::size_t c = 3 * i; c < 3 * i + 3; ++c)
-            worst = std::max(worst,
-                             std::abs(Shown(a.rgb[c], a.alpha[i]) - Shown(b.rgb[c], b.alpha[i])));
-        differing += worst > kLevels ? 1 : 0;
-    }
-    return double(differing) / double(a.alpha.size());
-}
 
 // The sizes committed: every <N>.png in the icon folder. A picture not named
 // after its size fails the test.
@@ -96,14 +71,14 @@ TEST(Icon, CommittedFilesMatchAFreshDrawing)
     for (unsigned size : sizes)
     {
         const std::string name = std::to_string(size) + ".png";
-        const Picture committed =
-            capture_test::ReadPng((fs::path(ZARV_ICON_FOLDER) / name).string());
-        const Picture fresh = capture_test::ReadPng(scratch / name);
-        ASSERT_EQ(committed.width, size) << name << " is not " << size << " pixels wide";
-        ASSERT_EQ(committed.height, size) << name << " is not " << size << " pixels high";
-        ASSERT_EQ(fresh.width, size);
-        ASSERT_EQ(fresh.height, size);
-        const double share = ShareDiffering(committed, fresh);
+        picture::Image committed, fresh;
+        ASSERT_EQ(picture::ReadPng((fs::path(ZARV_ICON_FOLDER) / name).string(), committed), "");
+        ASSERT_EQ(picture::ReadPng(scratch / name, fresh), "");
+        ASSERT_EQ(committed.width, int(size)) << name << " is not " << size << " pixels wide";
+        ASSERT_EQ(committed.height, int(size)) << name << " is not " << size << " pixels high";
+        ASSERT_EQ(fresh.width, int(size));
+        ASSERT_EQ(fresh.height, int(size));
+        const double share = picture::Compare(committed, fresh, kLevels).Share();
         EXPECT_LE(share, kMostDiffering)
             << size << " px: " << Percent(share) << " of the pixels differ by more than " << kLevels
             << " levels from a fresh drawing (at most " << Percent(kMostDiffering)

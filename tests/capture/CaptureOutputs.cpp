@@ -1,10 +1,7 @@
 #include "CaptureOutputs.h"
 
-#include <png.h>
-
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <stdexcept>
 
@@ -72,38 +69,6 @@ const PoseRow& PosesCsv::At(long frame, const std::string& body) const
     if (row == m_rows.end())
         throw std::runtime_error("no pose of " + body + " in frame " + std::to_string(frame));
     return row->second;
-}
-
-Rgb Picture::At(unsigned x, unsigned y) const
-{
-    const std::size_t i = (std::size_t(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
-}
-
-Picture ReadPng(const std::string& path)
-{
-    png_image image;
-    std::memset(&image, 0, sizeof(image));
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_file(&image, path.c_str()) == 0)
-        throw std::runtime_error("cannot read " + path + ": " + image.message);
-    image.format = PNG_FORMAT_RGBA;
-    std::vector<std::uint8_t> rgba(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, rgba.data(), 0, nullptr) == 0)
-    {
-        const std::string reason = image.message;
-        png_image_free(&image);
-        throw std::runtime_error("cannot read " + path + ": " + reason);
-    }
-    Picture picture;
-    picture.width = image.width;
-    picture.height = image.height;
-    for (std::size_t i = 0; i < rgba.size(); i += 4)
-    {
-        picture.rgb.insert(picture.rgb.end(), &rgba[i], &rgba[i + 3]);
-        picture.alpha.push_back(rgba[i + 3]);
-    }
-    return picture;
 }
 
 } // namespace capture_test

@@ -1,11 +1,10 @@
-// Reading back what the tool wrote: the poses CSV and the PNG shots.
+// Reading back the poses CSV the tool wrote (its PNG shots are read with the
+// picture library).
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace capture_test
 {
@@ -50,33 +49,5 @@ private:
     std::string m_header;
     std::map<std::pair<long, std::string>, PoseRow> m_rows;
 };
-
-struct Rgb
-{
-    int r = 0, g = 0, b = 0;
-};
-
-// An 8-bit RGB picture, top row first, and its opacity.
-struct Picture
-{
-    unsigned width = 0, height = 0;
-    std::vector<std::uint8_t> rgb;
-    std::vector<std::uint8_t> alpha; // one a pixel; 255 where the file has none
-
-    Rgb At(unsigned x, unsigned y) const;
-    // How many pixels of the rectangle [x0, x1) × [y0, y1) pass the test.
-    template <typename Test>
-    int Count(unsigned x0, unsigned y0, unsigned x1, unsigned y1, Test test) const
-    {
-        int count = 0;
-        for (unsigned y = y0; y < y1; ++y)
-            for (unsigned x = x0; x < x1; ++x)
-                count += test(At(x, y)) ? 1 : 0;
-        return count;
-    }
-};
-
-// Reads a PNG file as 8-bit RGB and alpha; throws when it cannot.
-Picture ReadPng(const std::string& path);
 
 } // namespace capture_test

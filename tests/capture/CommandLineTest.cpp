@@ -2,6 +2,7 @@
 // the command line is wrong, when start-up fails, when a file cannot be
 // written, and when the program asks to end.
 #include "CaptureOutputs.h"
+#include "PngFile.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -97,10 +98,11 @@ TEST(CaptureCommandLine, OutputPathsAreTheCallersAndTheArtIsFoundFromAnyFolder)
     const std::string shot = (folder.Path() / "out/s.png").string();
     EXPECT_EQ(run.out, "shot 2: " + shot + "\n");
     EXPECT_EQ(capture_test::PosesCsv::Read(folder / "out/p.csv").LastFrame(), 2);
-    const capture_test::Picture picture = capture_test::ReadPng(shot);
+    picture::Image picture;
+    ASSERT_EQ(picture::ReadPng(shot, picture), "");
     // The window, and so the back buffer, is 50 pixels smaller than the screen.
-    EXPECT_EQ(picture.width, 160u);
-    EXPECT_EQ(picture.height, 120u);
+    EXPECT_EQ(picture.width, 160);
+    EXPECT_EQ(picture.height, 120);
 }
 
 TEST(CaptureCommandLine, APosesFileThatCannotGrowFailsTheRunWithStatusOne)

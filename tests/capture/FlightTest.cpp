@@ -3,6 +3,7 @@
 // airframe that stays on the ground. Two runs, with and without `=`; the
 // engine starts once the airframe has landed, at frame 150.
 #include "CaptureOutputs.h"
+#include "PngFile.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,10 @@ namespace
 {
 
 using capture_test::Length;
-using capture_test::Picture;
 using capture_test::PosesCsv;
-using capture_test::Rgb;
 using capture_test::Vec3;
+using picture::Image;
+using picture::Rgb;
 
 constexpr long kEngineFrame = 150;
 constexpr long kLastFrame = 1049;
@@ -100,17 +101,17 @@ TEST_F(CaptureFlight, TheAirframeStaysBehindOnTheGround)
               0.01);
     // In the picture, below the help texts: there before the flight, gone
     // from the view after it.
-    const auto airframePixels = [](const Picture& shot)
+    const auto airframePixels = [](const Image& shot)
     {
-        return shot.Count(0, 150, shot.width, shot.height,
+        return shot.Count({0, 150, shot.width, shot.height},
                           [](Rgb c) {
-                              return std::abs(c.r - 0x9B) > 2 || std::abs(c.g - 0x9B) > 2 ||
-                                     std::abs(c.b - 0xFF) > 2;
+                              return picture::Differ(c, {0x9B, 0x9B, 0xFF}, 2);
                           });
     };
-    const Picture before = capture_test::ReadPng(*folder / "before.png");
-    const Picture after = capture_test::ReadPng(*folder / "after.png");
-    EXPECT_GT(airframePixels(before), int(before.width * before.height / 100));
+    Image before, after;
+    ASSERT_EQ(picture::ReadPng(*folder / "before.png", before), "");
+    ASSERT_EQ(picture::ReadPng(*folder / "after.png", after), "");
+    EXPECT_GT(airframePixels(before), before.width * before.height / 100);
     EXPECT_LT(airframePixels(after), airframePixels(before) / 10);
 }
 

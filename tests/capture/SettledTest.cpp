@@ -2,6 +2,7 @@
 // aircraft drops onto its wheels and comes to rest, and the last frame shows
 // it on the sky with the help texts. One run serves the whole suite.
 #include "CaptureOutputs.h"
+#include "PngFile.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,9 @@ namespace
 {
 
 using capture_test::Length;
-using capture_test::Picture;
 using capture_test::PosesCsv;
-using capture_test::Rgb;
+using picture::Image;
+using picture::Rgb;
 
 class CaptureSettled : public ::testing::Test
 {
@@ -33,7 +34,13 @@ protected:
         poses = PosesCsv::Read(*folder / "p.csv");
     }
 
-    Picture Shot() const { return capture_test::ReadPng(*folder / "settled.png"); }
+    // The last frame; empty, and the test failed, when it cannot be read.
+    Image Shot() const
+    {
+        Image shot;
+        EXPECT_EQ(picture::ReadPng(*folder / "settled.png", shot), "");
+        return shot;
+    }
 
     static inline std::unique_ptr<capture_test::ScratchFolder> folder;
     static inline capture_test::ToolRun run;
@@ -95,7 +102,7 @@ TEST_F(CaptureSettled, WithoutKeysTheRootAndTheViewStayWhereTheyStarted)
 
 bool IsSky(Rgb c)
 {
-    return std::abs(c.r - 0x9B) <= 2 && std::abs(c.g - 0x9B) <= 2 && std::abs(c.b - 0xFF) <= 2;
+    return !picture::Differ(c, {0x9B, 0x9B, 0xFF}, 2);
 }
 bool IsCyanText(Rgb c)
 {
@@ -113,44 +120,44 @@ bool IsLitWhite(Rgb c)
 
 TEST_F(CaptureSettled, ShotIsTheWholeBackBufferWithSkyInTheCorners)
 {
-    const Picture shot = Shot();
+    const Image shot = Shot();
     // A 1920×1080 screen gives a window and back buffer 50 pixels smaller.
-    ASSERT_EQ(shot.width, 1870u);
-    ASSERT_EQ(shot.height, 1030u);
-    const unsigned w = shot.width, h = shot.height, side = 16;
-    for (const auto& [x0, y0] : {std::pair{0u, h - side}, {w - side, 0u}, {w - side, h - side}})
-        EXPECT_EQ(shot.Count(x0, y0, x0 + side, y0 + side, IsSky), int(side * side))
+    ASSERT_EQ(shot.width, 1870);
+    ASSERT_EQ(shot.height, 1030);
+    const int w = shot.width, h = shot.height, side = 16;
+    for (const auto& [x0, y0] : {std::pair{0, h - side}, {w - side, 0}, {w - side, h - side}})
+        EXPECT_EQ(shot.Count({x0, y0, x0 + side, y0 + side}, IsSky), side * side)
             << "corner at " << x0 << "," << y0;
     // The top-left corner is sky too, the texts being centred in 600 pixels.
-    EXPECT_EQ(shot.Count(0, 0, side, side, IsSky), int(side * side));
+    EXPECT_EQ(shot.Count({0, 0, side, side}, IsSky), side * side);
 }
 
 TEST_F(CaptureSettled, HelpTextsSitTopLeftCyanAboveRed)
 {
-    const Picture shot = Shot();
+    const Image shot = Shot();
     // The camera help: cyan, from the top, within the first 600 pixels.
-    EXPECT_GT(shot.Count(0, 0, 600, 100, IsCyanText), 100);
+    EXPECT_GT(shot.Count({0, 0, 600, 100}, IsCyanText), 100);
     // The keys help: red, from 100 pixels down.
-    EXPECT_GT(shot.Count(0, 100, 600, 200, IsRed), 60);
-    EXPECT_EQ(shot.Count(0, 100, 600, 200, IsCyanText), 0);
-    EXPECT_EQ(shot.Count(0, 0, 600, 100, IsRed), 0);
+    EXPECT_GT(shot.Count({0, 100, 600, 200}, IsRed), 60);
+    EXPECT_EQ(shot.Count({0, 100, 600, 200}, IsCyanText), 0);
+    EXPECT_EQ(shot.Count({0, 0, 600, 100}, IsRed), 0);
     // No text anywhere else.
-    EXPECT_EQ(shot.Count(600, 0, shot.width, 200, IsCyanText), 0);
-    EXPECT_EQ(shot.Count(0, 200, shot.width, shot.height, IsCyanText), 0);
+    EXPECT_EQ(shot.Count({600, 0, shot.width, 200}, IsCyanText), 0);
+    EXPECT_EQ(shot.Count({0, 200, shot.width, shot.height}, IsCyanText), 0);
 }
 
 TEST_F(CaptureSettled, AirframeIsWhiteAndTheNoseWheelRedNearTheMiddle)
 {
-    const Picture shot = Shot();
-    const unsigned x0 = shot.width / 4, x1 = 3 * shot.width / 4;
-    const unsigned y0 = shot.height / 4, y1 = 3 * shot.height / 4;
-    const int middle = int((x1 - x0) * (y1 - y0));
-    const int white = shot.Count(x0, y0, x1, y1, IsLitWhite);
-    const int red = shot.Count(x0, y0, x1, y1, IsRed);
+    const Image shot = Shot();
+    const picture::Region middleHalf{shot.width / 4, shot.height / 4, 3 * shot.width / 4,
+                                     3 * shot.height / 4};
+    const int middle = (middleHalf.right - middleHalf.left) * (middleHalf.bottom - middleHalf.top);
+    const int white = shot.Count(middleHalf, IsLitWhite);
+    const int red = shot.Count(middleHalf, IsRed);
     EXPECT_GT(white, middle / 50) << "lit white pixels in the middle half";
     EXPECT_GT(red, 200) << "red pixels in the middle half";
     // The middle is where the aircraft is: the outer edge is sky.
-    const int edge = shot.Count(0, shot.height - 40, shot.width, shot.height, IsLitWhite);
+    const int edge = shot.Count({0, shot.height - 40, shot.width, shot.height}, IsLitWhite);
     EXPECT_LT(edge, white / 10);
 }
 

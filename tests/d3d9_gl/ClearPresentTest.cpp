@@ -22,13 +22,13 @@ TEST_P(ClearAndPresent, TheClearColourReadsBackAsItsChannels)
     MakeWindowAndDevice(64, 48, GetParam());
     BeginFrame(kSky);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
     ASSERT_EQ(picture.width, 64);
     ASSERT_EQ(picture.height, 48);
-    EXPECT_EQ(picture.Count(kSkyRgb), 64 * 48) << picture.At(0, 0);
+    EXPECT_EQ(Count(picture, kSkyRgb), 64 * 48) << picture.At(0, 0);
     EXPECT_EQ(picture.pixels[0] >> 24, 0xffu) << "X8R8G8B8 reads back opaque";
     // And the window shows the same.
-    EXPECT_EQ(ReadWindow().Count(kSkyRgb), 64 * 48);
+    EXPECT_EQ(Count(ReadWindow(), kSkyRgb), 64 * 48);
 }
 
 TEST_P(ClearAndPresent, ClearRectanglesCountFromTheTopLeft)
@@ -38,9 +38,9 @@ TEST_P(ClearAndPresent, ClearRectanglesCountFromTheTopLeft)
     const D3DRECT rects[] = {{2, 3, 12, 8}, {50, 40, 70, 60}}; // the second is cut at the edges
     ASSERT_EQ(device_->Clear(2, rects, D3DCLEAR_TARGET, 0xFFFF0000, 1.0f, 0), D3D_OK);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
-    const RECT first = picture.Bounds({255, 0, 0});
-    EXPECT_EQ(picture.Count({255, 0, 0}), 10 * 5 + 14 * 8);
+    const Image picture = PresentAndRead();
+    const RECT first = Bounds(picture, {255, 0, 0});
+    EXPECT_EQ(Count(picture, {255, 0, 0}), 10 * 5 + 14 * 8);
     EXPECT_EQ(first.left, 2);
     EXPECT_EQ(first.top, 3);
     EXPECT_EQ(picture.At(11, 7), (Rgb{255, 0, 0}));
@@ -71,9 +71,9 @@ TEST_F(GlTest, BeforeTheFirstPresentTheReadBackIsBlack)
     MakeWindowAndDevice(32, 16);
     BeginFrame(0xFFFFFFFF);
     device_->EndScene();
-    const Picture picture = ReadPresented();
+    const Image picture = ReadPresented();
     ASSERT_EQ(picture.width, 32);
-    EXPECT_EQ(picture.Count({0, 0, 0}), 32 * 16);
+    EXPECT_EQ(Count(picture, {0, 0, 0}), 32 * 16);
 }
 
 TEST_F(GlTest, PresentStretchesTheBackBufferToAWindowOfAnotherSize)
@@ -85,11 +85,11 @@ TEST_F(GlTest, PresentStretchesTheBackBufferToAWindowOfAnotherSize)
     const D3DRECT left{0, 0, 20, 20};
     device_->Clear(1, &left, D3DCLEAR_TARGET, 0xFFFF0000, 1.0f, 0);
     device_->EndScene();
-    const Picture presented = PresentAndRead();
+    const Image presented = PresentAndRead();
     EXPECT_EQ(presented.width, 40);
-    EXPECT_EQ(presented.Count({255, 0, 0}), 20 * 20);
+    EXPECT_EQ(Count(presented, {255, 0, 0}), 20 * 20);
 
-    const Picture window = ReadWindow();
+    const Image window = ReadWindow();
     ASSERT_EQ(window.width, 160);
     ASSERT_EQ(window.height, 100);
     // Away from the seam (where the stretch blends), each half fills half the
@@ -98,8 +98,8 @@ TEST_F(GlTest, PresentStretchesTheBackBufferToAWindowOfAnotherSize)
     EXPECT_EQ(window.At(70, 97), (Rgb{255, 0, 0}));
     EXPECT_EQ(window.At(90, 2), (Rgb{0, 255, 0}));
     EXPECT_EQ(window.At(157, 97), (Rgb{0, 255, 0}));
-    EXPECT_GT(window.Count({255, 0, 0}, 8), 75 * 100);
-    EXPECT_GT(window.Count({0, 255, 0}, 8), 75 * 100);
+    EXPECT_GT(Count(window, {255, 0, 0}, 8), 75 * 100);
+    EXPECT_GT(Count(window, {0, 255, 0}, 8), 75 * 100);
 }
 
 TEST_F(GlTest, ResetResizesTheBackBuffer)
@@ -118,10 +118,10 @@ TEST_F(GlTest, ResetResizesTheBackBuffer)
     ASSERT_EQ(device_->Reset(&pp), D3D_OK);
     BeginFrame(0xFF0000FF);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
     EXPECT_EQ(picture.width, 30);
     EXPECT_EQ(picture.height, 10);
-    EXPECT_EQ(picture.Count({0, 0, 255}), 30 * 10);
+    EXPECT_EQ(Count(picture, {0, 0, 255}), 30 * 10);
 }
 
 TEST_F(GlTest, PresentingAfterTheWindowIsGoneFailsAndNothingBreaks)

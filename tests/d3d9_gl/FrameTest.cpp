@@ -90,14 +90,14 @@ TEST_F(Frame, AFrameRasterisesNoGlyphAndDrawsThreeTimes)
 TEST_F(Frame, TheFrameLooksTheSameEveryTime)
 {
     RunFrame();
-    const Picture first = ReadPresented();
+    const Image first = ReadPresented();
     for (int i = 0; i < 5; ++i)
         RunFrame();
     EXPECT_EQ(ReadPresented().pixels, first.pixels);
     // Wireframe and unlit stay in force into the next frame's texts, which
     // still come out whole.
-    EXPECT_GT(first.Count({0, 255, 255}, 100), 100);
-    EXPECT_GT(first.Count({255, 0, 0}, 100), 100);
+    EXPECT_GT(Count(first, {0, 255, 255}, 100), 100);
+    EXPECT_GT(Count(first, {255, 0, 0}, 100), 100);
 }
 
 } // namespace

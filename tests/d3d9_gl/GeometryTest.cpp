@@ -70,7 +70,7 @@ TEST_F(Geometry, VerticesLandWhereWorldViewAndProjectionPutThem)
     BeginFrame();
     Draw(vb, sizeof(ColourVertex), kColourFvf, 1);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
 
     D3DXMATRIX worldView;
     D3DXMATRIX all;
@@ -85,7 +85,7 @@ TEST_F(Geometry, VerticesLandWhereWorldViewAndProjectionPutThem)
         predicted.right = std::max(predicted.right, p.x);
         predicted.bottom = std::max(predicted.bottom, p.y);
     }
-    const RECT drawn = picture.Bounds(kRed);
+    const RECT drawn = Bounds(picture, kRed);
     EXPECT_NEAR(drawn.left, predicted.left, 1);
     EXPECT_NEAR(drawn.top, predicted.top, 1);
     EXPECT_NEAR(drawn.right, predicted.right, 1);
@@ -116,10 +116,10 @@ TEST_F(Geometry, APointLandsOnThePredictedPixel)
         device_->SetStreamSource(0, vb, 0, sizeof(ColourVertex));
         device_->DrawPrimitive(D3DPT_POINTLIST, 0, 1);
         device_->EndScene();
-        const Picture picture = PresentAndRead();
-        const RECT drawn = picture.Bounds(kGreen);
+        const Image picture = PresentAndRead();
+        const RECT drawn = Bounds(picture, kGreen);
         const POINT p = Predict(v, all);
-        ASSERT_EQ(picture.Count(kGreen), 1) << "at " << v.x << ", " << v.y << ", " << v.z;
+        ASSERT_EQ(Count(picture, kGreen), 1) << "at " << v.x << ", " << v.y << ", " << v.z;
         EXPECT_NEAR(drawn.left, p.x, 1);
         EXPECT_NEAR(drawn.top, p.y, 1);
     }
@@ -142,13 +142,13 @@ TEST_F(Geometry, PretransformedVerticesCoverTheirPixelsExactly)
     BeginFrame();
     Draw(vb, sizeof(Vertex), fvf, 2);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
-    const RECT drawn = picture.Bounds(kRed);
+    const Image picture = PresentAndRead();
+    const RECT drawn = Bounds(picture, kRed);
     EXPECT_EQ(drawn.left, 10);
     EXPECT_EQ(drawn.top, 20);
     EXPECT_EQ(drawn.right, 30);
     EXPECT_EQ(drawn.bottom, 35);
-    EXPECT_EQ(picture.Count(kRed), 20 * 15);
+    EXPECT_EQ(Count(picture, kRed), 20 * 15);
 }
 
 // A material or a render state changed between two draws from the same
@@ -212,7 +212,7 @@ TEST_F(Geometry, AStateChangedBetweenDrawsOfOneBufferReachesTheNextDraw)
     device_->SetTransform(D3DTS_VIEW, &turned);
     EXPECT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
     const int y = kHeight / 2;
     EXPECT_EQ(picture.At(kWidth * 5 / 20, y), kRed) << "the first square";
     EXPECT_EQ(picture.At(kWidth * 11 / 20, y), kGreen) << "the material changed";
@@ -248,7 +248,7 @@ TEST_F(Geometry, APixelCentreOnASlantedEdgeGoesToTheTriangleWhoseLeftEdgeItIs)
     BeginFrame();
     Draw(vb, sizeof(Vertex), fvf, 2);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
     for (int x = 13; x < 40; x += 3)
         EXPECT_EQ(picture.At(x, 10 + (x - 10) / 3), kGreen) << "at " << x;
 }
@@ -321,20 +321,20 @@ TEST_F(Geometry, WireframeLeavesTheInteriorAtTheClearColour)
         device_->EndScene();
         return PresentAndRead();
     };
-    const int filled = draw().Count(kRed);
+    const int filled = Count(draw(), kRed);
     device_->SetRenderState(D3DRS_FILLMODE, D3DFILL_WIREFRAME);
-    const Picture wire = draw();
+    const Image wire = draw();
     if (OnOpenGlEs())
     {
         // WebGL 2 has no wireframe: the triangle is filled, and the device
         // says why.
-        EXPECT_EQ(wire.Count(kRed), filled);
+        EXPECT_EQ(Count(wire, kRed), filled);
         EXPECT_NE(compat::d3d9::LastError().find("wireframe"), std::string_view::npos);
         return;
     }
     EXPECT_EQ(wire.At(kWidth / 2, kHeight / 2), kSkyRgb);
-    EXPECT_GT(wire.Count(kRed), kHeight) << "the edges are drawn";
-    EXPECT_LT(wire.Count(kRed), filled / 4);
+    EXPECT_GT(Count(wire, kRed), kHeight) << "the edges are drawn";
+    EXPECT_LT(Count(wire, kRed), filled / 4);
 }
 
 TEST_F(Geometry, IndexedDrawsReadBothIndexSizesFromTheirBaseVertex)
@@ -372,14 +372,14 @@ TEST_F(Geometry, IndexedDrawsReadBothIndexSizesFromTheirBaseVertex)
         return PresentAndRead();
     };
     const int quadArea = static_cast<int>(0.9 * kWidth) * static_cast<int>(0.9 * kHeight);
-    Picture p = draw(ib16, 0, 3);
-    EXPECT_NEAR(p.Count(kRed), quadArea, kWidth + kHeight);
+    Image p = draw(ib16, 0, 3);
+    EXPECT_NEAR(Count(p, kRed), quadArea, kWidth + kHeight);
     p = draw(ib16, 4, 3);
-    EXPECT_NEAR(p.Count(kGreen), quadArea, kWidth + kHeight);
+    EXPECT_NEAR(Count(p, kGreen), quadArea, kWidth + kHeight);
     p = draw(ib32, 4, 0);
-    EXPECT_NEAR(p.Count(kGreen), quadArea, kWidth + kHeight);
+    EXPECT_NEAR(Count(p, kGreen), quadArea, kWidth + kHeight);
     p = draw(ib32, 0, 0);
-    EXPECT_NEAR(p.Count(kRed), quadArea, kWidth + kHeight);
+    EXPECT_NEAR(Count(p, kRed), quadArea, kWidth + kHeight);
 }
 
 TEST_F(Geometry, UnlockSendsTheNewBytesToTheGpu)

@@ -19,44 +19,27 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool Near(const Rgb& a, const Rgb& b, int tolerance)
-{
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
-           std::abs(a.b - b.b) <= tolerance;
-}
-
 } // namespace
 
-std::ostream& operator<<(std::ostream& out, const Rgb& c)
+int Count(const Image& image, Rgb colour, int tolerance)
 {
-    return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+    return image.Count(image.Whole(),
+                       [&](Rgb pixel) { return !picture::Differ(pixel, colour, tolerance); });
 }
 
-Rgb ToRgb(uint32_t argb)
+RECT Bounds(const Image& image, Rgb colour, int tolerance)
 {
-    return Rgb{static_cast<int>((argb >> 16) & 0xff), static_cast<int>((argb >> 8) & 0xff),
-               static_cast<int>(argb & 0xff)};
+    return Bounds(image, colour, tolerance, RECT{0, 0, image.width, image.height});
 }
 
-int Picture::Count(Rgb colour, int tolerance) const
+RECT Bounds(const Image& image, Rgb colour, int tolerance, RECT region)
 {
-    int n = 0;
-    for (uint32_t p : pixels)
-        n += Near(ToRgb(p), colour, tolerance) ? 1 : 0;
-    return n;
-}
-
-RECT Picture::Bounds(Rgb colour, int tolerance) const
-{
-    return Bounds(colour, tolerance, RECT{0, 0, width, height});
-}
-
-RECT Picture::Bounds(Rgb colour, int tolerance, RECT region) const
-{
-    RECT r{width, height, 0, 0};
-    for (int y = std::max<int>(region.top, 0); y < std::min<int>(region.bottom, height); ++y)
-        for (int x = std::max<int>(region.left, 0); x < std::min<int>(region.right, width); ++x)
-            if (Near(At(x, y), colour, tolerance))
+    RECT r{image.width, image.height, 0, 0};
+    const picture::Region inside =
+        image.Clip({region.left, region.top, region.right, region.bottom});
+    for (int y = inside.top; y < inside.bottom; ++y)
+        for (int x = inside.left; x < inside.right; ++x)
+            if (!picture::Differ(image.At(x, y), colour, tolerance))
             {
                 r.left = std::min<LONG>(r.left, x);
                 r.top = std::min<LONG>(r.top, y);
@@ -150,27 +133,32 @@ IDirect3DDevice9* GlTest::MakeWindowAndDevice(int width, int height, WindowKind 
     return MakeDevice(MakeWindow(width, height, kind));
 }
 
-Picture GlTest::PresentAndRead()
+Image GlTest::PresentAndRead()
 {
     EXPECT_EQ(device_->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK)
         << compat::d3d9::LastError();
     return ReadPresented();
 }
 
-Picture GlTest::ReadPresented()
+Image PresentedImage(IDirect3DDevice9* device)
 {
     compat::d3d9::Image image;
-    EXPECT_EQ(compat::d3d9::ReadPresentedImage(device_, image), D3D_OK);
-    return Picture{static_cast<int>(image.width), static_cast<int>(image.height),
-                   std::move(image.pixels)};
+    EXPECT_EQ(compat::d3d9::ReadPresentedImage(device, image), D3D_OK);
+    return Image{static_cast<int>(image.width), static_cast<int>(image.height),
+                 std::move(image.pixels)};
 }
 
-Picture GlTest::ReadWindow()
+Image GlTest::ReadPresented()
+{
+    return PresentedImage(device_);
+}
+
+Image GlTest::ReadWindow()
 {
     return ReadWindowPixels(window_);
 }
 
-Picture ReadWindowPixels(HWND window)
+Image ReadWindowPixels(HWND window)
 {
     using ReadPixels = void (*)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*);
     using BindFramebuffer = void (*)(GLenum, GLuint);
@@ -178,7 +166,7 @@ Picture ReadWindowPixels(HWND window)
     const auto read = reinterpret_cast<ReadPixels>(SDL_GL_GetProcAddress("glReadPixels"));
     const auto bind = reinterpret_cast<BindFramebuffer>(SDL_GL_GetProcAddress("glBindFramebuffer"));
     const auto get = reinterpret_cast<GetIntegerv>(SDL_GL_GetProcAddress("glGetIntegerv"));
-    Picture picture;
+    Image picture;
     SDL_GL_GetDrawableSize(compat::win32::SdlWindowOf(window), &picture.width, &picture.height);
     picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
     // Put the device's read binding back as it was, so that the device never
@@ -201,6 +189,9 @@ Picture ReadWindowPixels(HWND window)
             p = (p & 0xff00ff00u) | ((p & 0xffu) << 16) | ((p >> 16) & 0xffu);
     }
     bind(GL_READ_FRAMEBUFFER, static_cast<GLuint>(was));
+    // What a window shows is opaque, whatever alpha its framebuffer keeps.
+    for (uint32_t& p : picture.pixels)
+        p |= 0xff000000u;
     std::vector<uint32_t> flipped(picture.pixels.size());
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(

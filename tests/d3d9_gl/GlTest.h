@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <Image.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,34 +30,24 @@ enum class WindowKind
     Plain,
 };
 
-struct Rgb
-{
-    int r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Rgb& c);
+using picture::Image;
+using picture::Rgb;
+using picture::ToRgb;
 
-Rgb ToRgb(uint32_t argb);
+// The pixels of `image` whose colour is within `tolerance` of `colour` in
+// every channel.
+int Count(const Image& image, Rgb colour, int tolerance = 0);
+// The smallest rectangle holding every such pixel (within `region`, when
+// given); empty (right <= left) when there is none.
+RECT Bounds(const Image& image, Rgb colour, int tolerance = 0);
+RECT Bounds(const Image& image, Rgb colour, int tolerance, RECT region);
 
-// An image and what the tests ask of it.
-struct Picture
-{
-    int width = 0;
-    int height = 0;
-    std::vector<uint32_t> pixels; // 0xAARRGGBB, top row first
-
-    Rgb At(int x, int y) const { return ToRgb(pixels[static_cast<std::size_t>(y) * width + x]); }
-    // Pixels whose colour is within `tolerance` of `colour` in every channel.
-    int Count(Rgb colour, int tolerance = 0) const;
-    // The smallest rectangle holding every such pixel (within `region`,
-    // when given); empty (right <= left) when there is none.
-    RECT Bounds(Rgb colour, int tolerance = 0) const;
-    RECT Bounds(Rgb colour, int tolerance, RECT region) const;
-};
+// The presented image of the device, read back.
+Image PresentedImage(IDirect3DDevice9* device);
 
 // What a window shows: its own framebuffer's pixels, read through the OpenGL
 // context current on it (the device's, after Present).
-Picture ReadWindowPixels(HWND window);
+Image ReadWindowPixels(HWND window);
 
 // Whether this run of the suite draws through OpenGL ES as the web page does
 // (ZARV_GL_TESTS_ON_ES=1 in its environment).
@@ -81,11 +73,11 @@ protected:
                                           WindowKind kind = WindowKind::WithDepthStencil);
 
     // Presents and reads the presented image back.
-    Picture PresentAndRead();
-    Picture ReadPresented();
+    Image PresentAndRead();
+    Image ReadPresented();
     // What the window shows: its own framebuffer's pixels, read through the
     // device's OpenGL context (which is current after Present).
-    Picture ReadWindow();
+    Image ReadWindow();
 
     // Clears to the sky colour, depth 1, and begins a scene.
     void BeginFrame(D3DCOLOR colour = kSky);

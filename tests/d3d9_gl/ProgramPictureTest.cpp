@@ -14,6 +14,7 @@
 #include <compat/dinput.h>
 #include <compat/win32.h>
 
+#include <Difference.h>
 #include <XWindowPixels.h>
 #include <gtest/gtest.h>
 
@@ -72,19 +73,13 @@ protected:
         return true;
     }
 
-    static Picture Presented()
-    {
-        compat::d3d9::Image image;
-        EXPECT_EQ(compat::d3d9::ReadPresentedImage(CGraphics::GetDevice(), image), D3D_OK);
-        return Picture{static_cast<int>(image.width), static_cast<int>(image.height),
-                       std::move(image.pixels)};
-    }
+    static Image Presented() { return PresentedImage(CGraphics::GetDevice()); }
 
     // The background, the cyan camera help at the top-left and the red key
     // help from y = 100, both centred on x = 300, in a picture `scaleX` ×
     // `scaleY` the back buffer's size. The aircraft sits in the middle; the
     // texts are looked for in the top-left corner, where it never comes.
-    static void ExpectTheProgramsPicture(const Picture& p, double scaleX = 1.0, double scaleY = 1.0)
+    static void ExpectTheProgramsPicture(const Image& p, double scaleX = 1.0, double scaleY = 1.0)
     {
         for (const auto& [x, y] : {std::pair{p.width / 8, p.height * 7 / 8},
                                    {p.width - 1, 0},
@@ -93,19 +88,19 @@ protected:
                                    {650, 50}})
             EXPECT_EQ(p.At(x, y), kSkyRgb) << x << ", " << y;
         const RECT corner{0, 0, static_cast<LONG>(640 * scaleX), static_cast<LONG>(300 * scaleY)};
-        const RECT cyan = p.Bounds({0, 255, 255}, kInk, corner);
+        const RECT cyan = Bounds(p, {0, 255, 255}, kInk, corner);
         EXPECT_LT(cyan.top, 5);
         EXPECT_GT(cyan.bottom, 40 * scaleY);
         EXPECT_LT(cyan.bottom, 60 * scaleY);
         EXPECT_NEAR((cyan.left + cyan.right) / 2.0, 300.0 * scaleX, 4.0);
-        const RECT red = p.Bounds({255, 0, 0}, kInk, corner);
+        const RECT red = Bounds(p, {255, 0, 0}, kInk, corner);
         EXPECT_GE(red.top, static_cast<LONG>(100 * scaleY));
         EXPECT_LT(red.top, 105 * scaleY);
         EXPECT_LT(red.bottom, 135 * scaleY);
         EXPECT_NEAR((red.left + red.right) / 2.0, 300.0 * scaleX, 4.0);
     }
 
-    static void ExpectTheWindowShowsTheProgramsPicture(const Picture& shown)
+    static void ExpectTheWindowShowsTheProgramsPicture(const Image& shown)
     {
         RECT client{};
         ASSERT_TRUE(GetClientRect(g_window->GetHandle(), &client));
@@ -119,7 +114,7 @@ protected:
 TEST_F(ProgramPicture, OffscreenTheProgramShowsTheSkyAndBothHelpTexts)
 {
     ASSERT_TRUE(Start("offscreen"));
-    const Picture presented = Presented();
+    const Image presented = Presented();
     ASSERT_EQ(presented.width, kWidth);
     ASSERT_EQ(presented.height, kHeight);
     ExpectTheProgramsPicture(presented);
@@ -127,20 +122,14 @@ TEST_F(ProgramPicture, OffscreenTheProgramShowsTheSkyAndBothHelpTexts)
 }
 
 // The window's pixels as the X server has them: a screenshot of the window.
-Picture Screenshot(HWND window)
+Image Screenshot(HWND window)
 {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    Picture picture;
     if (!SDL_GetWindowWMInfo(compat::win32::SdlWindowOf(window), &info) ||
         info.subsystem != SDL_SYSWM_X11)
-        return picture;
-    test::XWindowPixels shown =
-        test::ReadXWindowPixels(info.info.x11.display, info.info.x11.window);
-    picture.width = shown.width;
-    picture.height = shown.height;
-    picture.pixels = std::move(shown.pixels);
-    return picture;
+        return {};
+    return test::ReadXWindowPixels(info.info.x11.display, info.info.x11.window);
 }
 
 TEST_F(ProgramPicture, OnXTheWindowShowsWhatTheOffscreenDriverDraws)
@@ -165,19 +154,17 @@ TEST_F(ProgramPicture, OnXTheWindowShowsWhatTheOffscreenDriverDraws)
     XCloseDisplay(probe);
     ASSERT_TRUE(started);
     ExpectTheProgramsPicture(Presented());
-    const Picture shown = Screenshot(g_window->GetHandle());
+    const Image shown = Screenshot(g_window->GetHandle());
     ExpectTheWindowShowsTheProgramsPicture(shown);
 
     AppRelease();
     Fresh();
     ASSERT_TRUE(Start("offscreen"));
-    const Picture offscreen = ReadWindowPixels(g_window->GetHandle());
+    const Image offscreen = ReadWindowPixels(g_window->GetHandle());
     ASSERT_EQ(offscreen.width, shown.width);
     ASSERT_EQ(offscreen.height, shown.height);
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < shown.pixels.size(); ++i)
-        differing += (shown.pixels[i] & 0xffffff) != (offscreen.pixels[i] & 0xffffff) ? 1 : 0;
-    EXPECT_EQ(differing, 0u) << "pixels that differ between X and the offscreen driver";
+    EXPECT_EQ(picture::Compare(shown, offscreen, 0).differing, 0)
+        << "pixels that differ between X and the offscreen driver";
 }
 
 // The program's window is a little smaller than its back buffer. Its frames
@@ -195,14 +182,14 @@ TEST_F(ProgramPicture, AFrameScaledIntoTheWindowLooksAsTheStretchedBackBuffer)
         compat::d3d9::opengl::GlStatistics statistics;
         EXPECT_TRUE(compat::d3d9::opengl::StatisticsOf(CGraphics::GetDevice(), statistics));
         direct = statistics.directFrames == kFrames && statistics.stretchedFrames == 0;
-        Picture shown = ReadWindowPixels(g_window->GetHandle());
+        Image shown = ReadWindowPixels(g_window->GetHandle());
         AppRelease();
         return shown;
     };
     bool scaledDirect = false;
     bool stretchedDirect = true;
-    const Picture scaled = run(false, scaledDirect);
-    const Picture stretched = run(true, stretchedDirect);
+    const Image scaled = run(false, scaledDirect);
+    const Image stretched = run(true, stretchedDirect);
     EXPECT_TRUE(scaledDirect) << "every frame drawn straight into the window";
     EXPECT_FALSE(stretchedDirect) << "every frame drawn off screen and stretched";
     ASSERT_EQ(scaled.width, stretched.width);
@@ -210,33 +197,20 @@ TEST_F(ProgramPicture, AFrameScaledIntoTheWindowLooksAsTheStretchedBackBuffer)
     ASSERT_LT(scaled.width, kWidth);
 
     // Pixels of a region whose colours differ by more than 8 levels.
-    auto differing = [&](int x0, int y0, int x1, int y1)
-    {
-        int count = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-            {
-                const Rgb a = scaled.At(x, y);
-                const Rgb b = stretched.At(x, y);
-                count +=
-                    std::abs(a.r - b.r) > 8 || std::abs(a.g - b.g) > 8 || std::abs(a.b - b.b) > 8
-                        ? 1
-                        : 0;
-            }
-        return count;
-    };
+    auto differing = [&](picture::Region region)
+    { return int(picture::Compare(scaled, stretched, 8, region).differing); };
     const int all = scaled.width * scaled.height;
-    const int whole = differing(0, 0, scaled.width, scaled.height);
+    const int whole = differing(scaled.Whole());
     EXPECT_LE(whole, all / 100);
     RecordProperty("differing_pixels", whole);
     // The help texts' corner alone, where thin strokes would show a fault.
     const int corner = 640 * 150;
-    EXPECT_GT(scaled.Count({0, 255, 255}, kInk) + scaled.Count({255, 0, 0}, kInk), 500);
-    const int text = differing(0, 0, 640, 150);
+    EXPECT_GT(Count(scaled, {0, 255, 255}, kInk) + Count(scaled, {255, 0, 0}, kInk), 500);
+    const int text = differing({0, 0, 640, 150});
     EXPECT_LE(text, corner / 100);
     RecordProperty("differing_text_pixels", text);
     // And the aircraft: its nose wheel is drawn in both.
-    EXPECT_GT(scaled.Count({255, 0, 0}, 60), 500);
+    EXPECT_GT(Count(scaled, {255, 0, 0}, 60), 500);
 }
 
 // The web page draws through WebGL 2, which is OpenGL ES 3.0 less a few
@@ -252,22 +226,15 @@ TEST_F(ProgramPicture, ThroughOpenGlEsTheProgramShowsTheSamePicture)
         compat::d3d9::opengl::GlStatistics statistics;
         EXPECT_TRUE(compat::d3d9::opengl::StatisticsOf(CGraphics::GetDevice(), statistics));
         EXPECT_EQ(statistics.openGlEs, es);
-        Picture shown = Presented();
+        Image shown = Presented();
         AppRelease();
         return shown;
     };
-    const Picture es = run(true);
-    const Picture core = run(false);
+    const Image es = run(true);
+    const Image core = run(false);
     ExpectTheProgramsPicture(es);
     ASSERT_EQ(es.pixels.size(), core.pixels.size());
-    int differing = 0;
-    for (std::size_t i = 0; i < es.pixels.size(); ++i)
-    {
-        const Rgb a = ToRgb(es.pixels[i]);
-        const Rgb b = ToRgb(core.pixels[i]);
-        differing +=
-            std::abs(a.r - b.r) > 8 || std::abs(a.g - b.g) > 8 || std::abs(a.b - b.b) > 8 ? 1 : 0;
-    }
+    const int differing = int(picture::Compare(es, core, 8).differing);
     // Depth is mapped to 0..1 in the shader there, so a few edges of
     // touching faces may fall the other way.
     EXPECT_LE(differing, static_cast<int>(es.pixels.size() / 1000));

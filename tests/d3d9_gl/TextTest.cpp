@@ -52,7 +52,7 @@ protected:
 
     // The ink bounds of `count` lines of one colour, each in its band of
     // `lineHeight` rows from `top`.
-    static std::vector<RECT> InkLines(const Picture& picture, Rgb colour, int top, int lineHeight,
+    static std::vector<RECT> InkLines(const Image& picture, Rgb colour, int top, int lineHeight,
                                       int count)
     {
         std::vector<RECT> lines;
@@ -77,7 +77,7 @@ protected:
                kInk * 3 / 2;
     }
 
-    static int InkCount(const Picture& picture, Rgb colour)
+    static int InkCount(const Image& picture, Rgb colour)
     {
         int n = 0;
         for (uint32_t p : picture.pixels)
@@ -93,9 +93,9 @@ TEST_F(Text, TheCameraHelpIsCyanInsideItsRectangleAndCentredOnIt)
     BeginFrame();
     EXPECT_EQ(Draw(kCameraHelp, {0, 0, 600, 400}, kCyan), 50) << "five lines of 10 pixels";
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
 
-    const RECT ink = picture.Bounds(kCyanRgb, kInk);
+    const RECT ink = Bounds(picture, kCyanRgb, kInk);
     ASSERT_GT(ink.right, ink.left) << "no cyan at all";
     EXPECT_LE(ink.right, 600);
     EXPECT_LE(ink.bottom, 400);
@@ -154,8 +154,8 @@ TEST_F(Text, TheKeyHelpStartsAHundredPixelsDownNotAcross)
     BeginFrame();
     EXPECT_EQ(Draw(kKeyHelp, {0, 100, 600, 300}, kRed), 30);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
-    const RECT ink = picture.Bounds(kRedRgb, kInk);
+    const Image picture = PresentAndRead();
+    const RECT ink = Bounds(picture, kRedRgb, kInk);
     ASSERT_GT(ink.right, ink.left) << "no red at all";
     EXPECT_GE(ink.top, 100);
     EXPECT_LT(ink.top, 105);
@@ -170,8 +170,8 @@ TEST_F(Text, TextIsClippedToItsRectangle)
     // Room for two of the five lines and a half.
     EXPECT_EQ(Draw(kCameraHelp, {100, 20, 500, 45}, kCyan), 50);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
-    const RECT ink = picture.Bounds(kCyanRgb, kInk);
+    const Image picture = PresentAndRead();
+    const RECT ink = Bounds(picture, kCyanRgb, kInk);
     EXPECT_GE(ink.top, 20);
     EXPECT_LE(ink.bottom, 45);
     EXPECT_GE(ink.left, 100);
@@ -188,7 +188,7 @@ TEST_F(Text, AnEmptyStringDrawsNothing)
     ASSERT_TRUE(compat::d3d9::opengl::StatisticsOf(device_, after));
     device_->EndScene();
     EXPECT_EQ(after.drawCalls, before.drawCalls);
-    EXPECT_EQ(PresentAndRead().Count(kSkyRgb), kWidth * kHeight);
+    EXPECT_EQ(Count(PresentAndRead(), kSkyRgb), kWidth * kHeight);
 }
 
 TEST_F(Text, TextIsSolidAndUnlitWhateverTheDeviceStates)
@@ -204,8 +204,8 @@ TEST_F(Text, TextIsSolidAndUnlitWhateverTheDeviceStates)
         device_->EndScene();
         return PresentAndRead();
     };
-    const Picture plain = inkWith(false);
-    const Picture odd = inkWith(true);
+    const Image plain = inkWith(false);
+    const Image odd = inkWith(true);
     EXPECT_GT(InkCount(plain, kRedRgb), 200);
     EXPECT_EQ(odd.pixels, plain.pixels);
 }
@@ -215,10 +215,10 @@ TEST_F(Text, TheTextColourIsTheInkColour)
     BeginFrame(0xFF000000);
     Draw("Mmmmm", {0, 0, 600, 400}, 0xFF336699);
     device_->EndScene();
-    const Picture picture = PresentAndRead();
+    const Image picture = PresentAndRead();
     // The fully covered pixels are the colour itself, and every other pixel
     // lies between it and the black behind.
-    EXPECT_GT(picture.Count({0x33, 0x66, 0x99}), 20);
+    EXPECT_GT(Count(picture, {0x33, 0x66, 0x99}), 20);
     for (uint32_t pixel : picture.pixels)
     {
         const Rgb c = ToRgb(pixel);
@@ -238,7 +238,7 @@ TEST_F(Text, CalcRectMeasuresWithoutDrawing)
     EXPECT_GT(rect.right - rect.left, 30);
     EXPECT_LT(rect.right - rect.left, 600);
     device_->EndScene();
-    EXPECT_EQ(PresentAndRead().Count(kSkyRgb), kWidth * kHeight);
+    EXPECT_EQ(Count(PresentAndRead(), kSkyRgb), kWidth * kHeight);
 }
 
 TEST_F(Text, EachDrawTextIsOneDrawCallAndRasterisesNothing)

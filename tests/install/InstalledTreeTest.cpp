@@ -3,7 +3,7 @@
 // looks for is there, the desktop entry and the AppStream metadata pass
 // their validators, the manual pages render without warnings, and the
 // installed capture tool works from any folder on the installed art.
-#include "CaptureOutputs.h"
+#include "PngFile.h"
 #include "ToolProcess.h"
 
 #include "world/MeshTable.h"
@@ -56,20 +56,21 @@ TEST(InstalledTree, HoldsTheDesktopFilesAndManualPages)
 // aircraft, opaque, fills much of the square.
 TEST(InstalledTree, HoldsTheIconAtEachSizeOnATransparentBackground)
 {
-    for (unsigned size : {48u, 128u, 256u})
+    for (int size : {48, 128, 256})
     {
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
         const fs::path path = kUsr / "share/icons/hicolor" / folder / "apps" / (kId + ".png");
         ASSERT_TRUE(fs::is_regular_file(path)) << path;
-        const capture_test::Picture icon = capture_test::ReadPng(path.string());
+        picture::Image icon;
+        ASSERT_EQ(picture::ReadPng(path.string(), icon), "");
         EXPECT_EQ(icon.width, size);
         EXPECT_EQ(icon.height, size);
-        EXPECT_EQ(icon.alpha.front(), 0) << folder << " top-left corner";
-        EXPECT_EQ(icon.alpha.back(), 0) << folder << " bottom-right corner";
+        EXPECT_EQ(picture::Alpha(icon.pixels.front()), 0) << folder << " top-left corner";
+        EXPECT_EQ(picture::Alpha(icon.pixels.back()), 0) << folder << " bottom-right corner";
         int opaque = 0;
-        for (std::uint8_t alpha : icon.alpha)
-            opaque += alpha == 255 ? 1 : 0;
-        EXPECT_GT(opaque, int(size * size / 8)) << folder;
+        for (std::uint32_t pixel : icon.pixels)
+            opaque += picture::Alpha(pixel) == 255 ? 1 : 0;
+        EXPECT_GT(opaque, size * size / 8) << folder;
     }
 }
 
@@ -118,11 +119,13 @@ TEST(InstalledTree, CaptureToolDrawsTheAircraftFromAnyFolder)
     const ToolRun built =
         capture_test::RunTool({"--frames", "300", "--shot", "299:" + (folder / "built.png")}, "/");
     ASSERT_EQ(built.status, 0) << built.err;
-    const capture_test::Picture a = capture_test::ReadPng(folder / "installed.png");
-    const capture_test::Picture b = capture_test::ReadPng(folder / "built.png");
+    picture::Image a, b;
+    ASSERT_EQ(picture::ReadPng(folder / "installed.png", a), "");
+    ASSERT_EQ(picture::ReadPng(folder / "built.png", b), "");
     EXPECT_EQ(a.width, b.width);
     EXPECT_EQ(a.height, b.height);
-    EXPECT_TRUE(a.rgb == b.rgb) << "the installed tool's picture differs from the build tree's";
+    EXPECT_TRUE(a.pixels == b.pixels)
+        << "the installed tool's picture differs from the build tree's";
 }
 
 } // namespace

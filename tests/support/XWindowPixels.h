@@ -2,8 +2,7 @@
 // real X display sees of it, for the tests that look at real windows.
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include <Image.h>
 
 // Xlib's display type, declared here so that users need not include Xlib
 // (whose macros, None and Bool among them, break other headers' names).
@@ -12,15 +11,8 @@ struct _XDisplay;
 namespace test
 {
 
-struct XWindowPixels
-{
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels; // 0xFFRRGGBB, top row first
-};
-
-// The whole of `window` at its present size; empty (width 0) when the
-// server will not give it (the window is unmapped or gone).
-XWindowPixels ReadXWindowPixels(_XDisplay* display, unsigned long window);
+// The whole of `window` at its present size, opaque; empty (width 0) when
+// the server will not give it (the window is unmapped or gone).
+picture::Image ReadXWindowPixels(_XDisplay* display, unsigned long window);
 
 } // namespace test

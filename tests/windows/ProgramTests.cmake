@@ -4,7 +4,6 @@
 # file, against the native program). Every test shows a window captioned
 # "Zarv", as other tests' windows are: they run alone.
 find_package(X11 REQUIRED)
-find_package(PNG REQUIRED)
 find_program(ZARV_XDOTOOL xdotool REQUIRED)
 
 # window_probe.exe (built by the Windows build, tests/windows/CMakeLists.txt)
@@ -16,16 +15,14 @@ endif()
 
 add_executable(windows_program_tests
   EndingTest.cpp
-  Frame.cpp
-  FrameComparison.cpp
   ProgramFolder.cpp
   SettledFrameTest.cpp
   WindowTest.cpp
   WineProgram.cpp
   XTopWindow.cpp
 )
-target_link_libraries(windows_program_tests PRIVATE test_child_process test_x_window_pixels X11::X11 PNG::PNG
-  GTest::gtest_main)
+target_link_libraries(windows_program_tests PRIVATE test_child_process test_x_window_pixels picture_png
+  X11::X11 GTest::gtest_main)
 target_compile_definitions(windows_program_tests PRIVATE
   ZARV_WINE_RUN="${wine_run}"
   ZARV_WINDOWS_PROGRAM="${windows_program}/zarv.exe"

@@ -10,11 +10,13 @@
 // draws them with GDI in Liberation Sans, the native program with FreeType
 // in DejaVu Sans, so their lines are compared by where they stand and by the
 // colour of their ink.
-#include "Frame.h"
-#include "FrameComparison.h"
 #include "WineProgram.h"
 #include "XTopWindow.h"
 
+#include <InkLines.h>
+#include <PngFile.h>
+#include <Silhouette.h>
+#include <Stretch.h>
 #include <XWindowPixels.h>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,10 @@ namespace windows_test
 {
 namespace
 {
+
+using picture::Image;
+using picture::InkLine;
+using picture::Rgb;
 
 constexpr Rgb kSky{155, 155, 255};
 constexpr Rgb kCyan{0, 255, 255}; // the camera keys' help
@@ -48,7 +54,7 @@ protected:
         if (status != 0)
             failure = "zarv-capture failed: " + capture.Errors();
         else
-            native = ReadPngFrame((folder->Bin() / "native.png").string());
+            failure = picture::ReadPng((folder->Bin() / "native.png").string(), native);
 
         XConnection x;
         WineProgram program;
@@ -60,7 +66,7 @@ protected:
             return;
         }
         std::this_thread::sleep_for(std::chrono::seconds(6));
-        wine = FromX(test::ReadXWindowPixels(x.Display(), *window));
+        wine = test::ReadXWindowPixels(x.Display(), *window);
     }
 
     static void TearDownTestSuite() { folder.reset(); }
@@ -71,21 +77,21 @@ protected:
         ASSERT_GT(wine.width, 0) << "the window's pixels could not be read";
         ASSERT_EQ(native.width, 1870) << "the capture's back buffer";
         ASSERT_EQ(native.height, 1030) << "the capture's back buffer";
-        stretched = Stretched(native, wine.width, wine.height);
+        stretched = picture::Stretched(native, wine.width, wine.height);
     }
 
     // The help texts' corner of the back buffer (their rectangles reach
     // 600 pixels across, 300 down), in the window's pixels.
-    Region TextCorner() const
+    picture::Region TextCorner() const
     {
         return {0, 0, 640 * wine.width / native.width, 300 * wine.height / native.height};
     }
 
     static inline std::unique_ptr<ProgramFolder> folder;
     static inline std::string failure;
-    static inline Frame native;
-    static inline Frame wine;
-    Frame stretched;
+    static inline Image native;
+    static inline Image wine;
+    Image stretched;
 };
 
 // The aircraft's pixels agree but for single pixels on the edges of its
@@ -95,7 +101,8 @@ protected:
 // nose wheel 4.1 %), and so would other lighting or another camera.
 TEST_F(SettledFrame, TheAircraftLooksAsTheNativeProgramDrawsIt)
 {
-    const ModelDifference difference = CompareModel(wine, stretched, kSky, TextCorner(), kLevels);
+    const picture::SilhouetteOverlap difference =
+        picture::CompareSilhouettes(wine, stretched, kSky, TextCorner(), kLevels);
     RecordProperty("model_pixels", difference.inEither);
     RecordProperty("differing_pixels", difference.differing);
     RecordProperty("differing_at_edges", difference.differingAtEdges);
@@ -106,32 +113,27 @@ TEST_F(SettledFrame, TheAircraftLooksAsTheNativeProgramDrawsIt)
         << difference.inFirst << " of them under Wine, " << difference.inSecond << " natively)";
 }
 
-// Five cyan lines and three red ones, each standing where the native
+// Five cyan lines above three red ones, each standing where the native
 // program's does (within 2 pixels, measured 1.3: the two fonts' glyphs sit a
 // little differently on their lines), centred on the same column (within 10
-// pixels, measured 7.5: the fonts' widths differ), in the same colour.
+// pixels, measured 1.5: the fonts' widths differ), in the same colour
+// (within 12 levels, measured 2).
 TEST_F(SettledFrame, TheHelpTextsLinesStandAsTheNativeProgramsInTheirColours)
 {
-    for (const Rgb colour : {kCyan, kRed})
+    const std::vector<InkLine> expected = picture::FindInkLines(stretched, TextCorner());
+    const std::vector<InkLine> shown = picture::FindInkLines(wine, TextCorner());
+    ASSERT_EQ(expected.size(), 8u) << "lines in the native frame";
+    ASSERT_EQ(shown.size(), 8u) << "lines under Wine";
+    for (std::size_t i = 0; i < shown.size(); ++i)
     {
-        const std::vector<TextLine> expected = FindTextLines(stretched, colour, kSky, TextCorner());
-        const std::vector<TextLine> shown = FindTextLines(wine, colour, kSky, TextCorner());
-        const std::size_t count = colour == kCyan ? 5 : 3;
-        ASSERT_EQ(expected.size(), count) << "lines in the native frame, colour " << colour.r << ","
-                                          << colour.g << "," << colour.b;
-        ASSERT_EQ(shown.size(), count)
-            << "lines under Wine, colour " << colour.r << "," << colour.g << "," << colour.b;
-        for (std::size_t i = 0; i < count; ++i)
-        {
-            SCOPED_TRACE("line " + std::to_string(i + 1) + " of colour " +
-                         std::to_string(colour.r) + "," + std::to_string(colour.g) + "," +
-                         std::to_string(colour.b));
-            EXPECT_NEAR(shown[i].middle, expected[i].middle, 2.0) << "the line's height";
-            EXPECT_NEAR(shown[i].Centre(), expected[i].Centre(), 10.0) << "the line's centre";
-            EXPECT_FALSE(Differ(shown[i].ink, colour, 12))
-                << "the ink under Wine is " << shown[i].ink.r << "," << shown[i].ink.g << ","
-                << shown[i].ink.b;
-        }
+        const Rgb colour = i < 5 ? kCyan : kRed;
+        SCOPED_TRACE("line " + std::to_string(i + 1) + ", meant to be " + (i < 5 ? "cyan" : "red"));
+        EXPECT_FALSE(picture::Differ(expected[i].colour, colour, 12))
+            << "the native ink is " << expected[i].colour;
+        EXPECT_NEAR(shown[i].middle, expected[i].middle, 2.0) << "the line's height";
+        EXPECT_NEAR(shown[i].Centre(), expected[i].Centre(), 10.0) << "the line's centre";
+        EXPECT_FALSE(picture::Differ(shown[i].colour, colour, 12))
+            << "the ink under Wine is " << shown[i].colour;
     }
 }
 

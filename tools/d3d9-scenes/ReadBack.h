@@ -5,7 +5,7 @@
 // presents. CMake picks ReadBack_StandIn.cpp or ReadBack_Windows.cpp.
 #pragma once
 
-#include "Picture.h"
+#include <Image.h>
 
 #include <d3d9.h>
 
@@ -15,5 +15,6 @@
 const char* ReadBackSide();
 
 // Presents the frame drawn since the last call (after EndScene) and puts its
-// pixels into `picture`; "" on success, else one line saying why not.
-std::string PresentAndRead(IDirect3DDevice9* device, Picture& picture);
+// pixels into `drawn`, opaque (the X of D3DFMT_X8R8G8B8 is no alpha); ""
+// on success, else one line saying why not.
+std::string PresentAndRead(IDirect3DDevice9* device, picture::Image& drawn);

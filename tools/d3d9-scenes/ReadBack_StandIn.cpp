@@ -9,17 +9,16 @@ const char* ReadBackSide()
     return "stand-in";
 }
 
-std::string PresentAndRead(IDirect3DDevice9* device, Picture& picture)
+std::string PresentAndRead(IDirect3DDevice9* device, picture::Image& drawn)
 {
     if (device->Present(nullptr, nullptr, nullptr, nullptr) != D3D_OK)
         return "Present failed: " + std::string(compat::d3d9::LastError());
     compat::d3d9::Image image;
     if (compat::d3d9::ReadPresentedImage(device, image) != D3D_OK)
         return "reading the presented image failed: " + std::string(compat::d3d9::LastError());
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.pixels = std::move(image.pixels);
-    for (std::uint32_t& pixel : picture.pixels)
-        pixel &= 0x00ffffffu;
+    drawn = {static_cast<int>(image.width), static_cast<int>(image.height),
+             std::move(image.pixels)};
+    for (std::uint32_t& pixel : drawn.pixels)
+        pixel |= 0xff000000u;
     return {};
 }

@@ -33,7 +33,7 @@ const char* ReadBackSide()
     return "Windows";
 }
 
-std::string PresentAndRead(IDirect3DDevice9* device, Picture& picture)
+std::string PresentAndRead(IDirect3DDevice9* device, picture::Image& drawn)
 {
     SurfaceRef backBuffer;
     HRESULT hr = device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer.surface);
@@ -57,15 +57,15 @@ std::string PresentAndRead(IDirect3DDevice9* device, Picture& picture)
     hr = copy.surface->LockRect(&locked, nullptr, D3DLOCK_READONLY);
     if (FAILED(hr))
         return Failed("LockRect", hr);
-    picture.width = static_cast<int>(desc.Width);
-    picture.height = static_cast<int>(desc.Height);
-    picture.pixels.resize(static_cast<std::size_t>(desc.Width) * desc.Height);
+    drawn.width = static_cast<int>(desc.Width);
+    drawn.height = static_cast<int>(desc.Height);
+    drawn.pixels.resize(static_cast<std::size_t>(desc.Width) * desc.Height);
     const auto* bytes = static_cast<const unsigned char*>(locked.pBits);
     for (UINT y = 0; y < desc.Height; ++y)
     {
         const auto* row = reinterpret_cast<const DWORD*>(bytes + y * locked.Pitch);
         for (UINT x = 0; x < desc.Width; ++x)
-            picture.pixels[y * desc.Width + x] = row[x] & 0x00ffffffu;
+            drawn.pixels[y * desc.Width + x] = row[x] | 0xff000000u;
     }
     copy.surface->UnlockRect();
     hr = device->Present(nullptr, nullptr, nullptr, nullptr);

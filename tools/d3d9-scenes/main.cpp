@@ -8,10 +8,11 @@
 //   d3d9-scenes --list               each scene's name and kind, a line each
 //                                    (the Windows tests make their list of
 //                                    comparisons from it)
-#include "PpmFile.h"
 #include "ReadBack.h"
 #include "SceneWindow.h"
 #include "Scenes.h"
+
+#include <PpmFile.h>
 
 #include <cstdio>
 #include <cstring>
@@ -43,14 +44,14 @@ std::string DrawScene(SceneWindow& window, const Scene& scene, const std::string
     std::string error = window.CreateDevice(device);
     if (error.empty())
         error = scene.draw(device);
-    Picture picture;
+    picture::Image drawn;
     if (error.empty())
-        error = PresentAndRead(device, picture);
+        error = PresentAndRead(device, drawn);
     if (device != nullptr)
         device->Release();
     window.PumpMessages();
     if (error.empty())
-        error = WritePpm(path, picture);
+        error = picture::WritePpm(path, drawn);
     return error;
 }
 

@@ -37,7 +37,8 @@ std::string SaveShot(const std::string& path)
     compat::d3d9::Image image;
     if (FAILED(compat::d3d9::ReadPresentedImage(CGraphics::GetDevice(), image)))
         return "cannot read the presented image for " + path;
-    return png_file::WritePng(path, image.width, image.height, image.pixels);
+    return picture::WritePng(path, {static_cast<int>(image.width), static_cast<int>(image.height),
+                                    std::move(image.pixels)});
 }
 
 // The frame loop proper, once start-up has succeeded. Returns the status.

@@ -7,12 +7,14 @@
 //       every channel; DIFFERENCE.ppm shows where they are not.
 //   d3d9-scenes-compare text OURS.ppm THEIRS.ppm
 //       passes when both have the same lines of text, each standing in the
-//       same place in the same colour (TextLines.h); glyph shapes may differ.
+//       same place in the same colour (LinePlace.h); glyph shapes may differ.
 //
 // Exit status 0 when the pictures agree, 1 when they do not, 2 on bad input.
-#include "PixelDifference.h"
-#include "PpmFile.h"
-#include "TextLines.h"
+#include "LinePlace.h"
+
+#include <Difference.h>
+#include <InkLines.h>
+#include <PpmFile.h>
 
 #include <cstdio>
 #include <cstring>
@@ -22,6 +24,8 @@ namespace
 {
 
 constexpr double kGeometryShare = 0.995;
+constexpr int kNear = 4; // levels a pixel may be off and still agree
+constexpr int kFar = 8;
 
 int Usage()
 {
@@ -30,38 +34,43 @@ int Usage()
     return 2;
 }
 
-int CompareGeometry(const Picture& ours, const Picture& theirs, const char* differencePath)
+int CompareGeometry(const picture::Image& ours, const picture::Image& theirs,
+                    const char* differencePath)
 {
-    const PixelDifference d = ComparePixels(ours, theirs);
-    std::printf("%.3f %% of the pixels within 4 levels, %.3f %% more than 8 apart, largest "
+    const picture::Difference near = picture::Compare(ours, theirs, kNear);
+    const picture::Difference far = picture::Compare(ours, theirs, kFar);
+    const double within = 1.0 - near.Share();
+    std::printf("%.3f %% of the pixels within %d levels, %.3f %% more than %d apart, largest "
                 "difference %d\n",
-                100.0 * d.ShareWithin4(), 100.0 * d.ShareOver8(), d.largest);
-    if (d.right > d.left)
-        std::printf("pixels more than 4 apart lie within columns %d-%d, rows %d-%d\n", d.left,
-                    d.right - 1, d.top, d.bottom - 1);
+                100.0 * within, kNear, 100.0 * far.Share(), kFar, near.largest);
+    if (!near.where.Empty())
+        std::printf("pixels more than %d apart lie within columns %d-%d, rows %d-%d\n", kNear,
+                    near.where.left, near.where.right - 1, near.where.top, near.where.bottom - 1);
     if (differencePath != nullptr)
     {
-        const std::string error = WritePpm(differencePath, DifferencePicture(ours, theirs));
+        const std::string error =
+            picture::WritePpm(differencePath, picture::DifferencePicture(ours, theirs, kNear));
         if (!error.empty())
             std::fprintf(stderr, "d3d9-scenes-compare: %s\n", error.c_str());
     }
-    if (d.ShareWithin4() >= kGeometryShare)
+    if (within >= kGeometryShare)
         return 0;
     std::printf("FAILED: fewer than %.1f %% of the pixels are within 4 levels\n",
                 100.0 * kGeometryShare);
     return 1;
 }
 
-void PrintLine(const char* who, const InkLine& line)
+void PrintLine(const char* who, const picture::InkLine& line)
 {
     std::printf("  %-6s rows %3d-%3d, columns %3d-%3d, colour %06x\n", who, line.top,
-                line.bottom - 1, line.left, line.right - 1, static_cast<unsigned>(line.colour));
+                line.bottom - 1, line.left, line.right - 1,
+                static_cast<unsigned>(picture::ToPixel(line.colour) & 0xffffffu));
 }
 
-int CompareText(const Picture& ours, const Picture& theirs)
+int CompareText(const picture::Image& ours, const picture::Image& theirs)
 {
-    const std::vector<InkLine> a = FindInkLines(ours);
-    const std::vector<InkLine> b = FindInkLines(theirs);
+    const std::vector<picture::InkLine> a = picture::FindInkLines(ours, ours.Whole());
+    const std::vector<picture::InkLine> b = picture::FindInkLines(theirs, theirs.Whole());
     bool same = a.size() == b.size();
     for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i)
     {
@@ -91,11 +100,11 @@ int main(int argc, char** argv)
     const bool geometry = std::strcmp(argv[1], "geometry") == 0;
     if (!geometry && std::strcmp(argv[1], "text") != 0)
         return Usage();
-    Picture ours;
-    Picture theirs;
-    std::string error = ReadPpm(argv[2], ours);
+    picture::Image ours;
+    picture::Image theirs;
+    std::string error = picture::ReadPpm(argv[2], ours);
     if (error.empty())
-        error = ReadPpm(argv[3], theirs);
+        error = picture::ReadPpm(argv[3], theirs);
     if (error.empty() && (ours.width != theirs.width || ours.height != theirs.height))
         error = std::string(argv[2]) + " and " + argv[3] + " differ in size";
     if (!error.empty())

@@ -96,7 +96,7 @@ std::string AircraftScene::Open(unsigned width, unsigned height, const std::stri
     return LoadMeshes(*m_world, artFolder);
 }
 
-std::string AircraftScene::Draw(const View& view, D3DCOLOR clear, compat::d3d9::Image& image)
+std::string AircraftScene::Draw(const View& view, D3DCOLOR clear, picture::Image& image)
 {
     IDirect3DDevice9* device = Device();
     const CWorldInspector meshes(*m_world);
@@ -122,8 +122,11 @@ std::string AircraftScene::Draw(const View& view, D3DCOLOR clear, compat::d3d9::
     DrawAt(device, *meshes.RightWheelMesh(), kRightWheel, white);
     device->EndScene();
     device->Present(nullptr, nullptr, m_window.GetHandle(), nullptr);
-    if (FAILED(compat::d3d9::ReadPresentedImage(device, image)))
+    compat::d3d9::Image presented;
+    if (FAILED(compat::d3d9::ReadPresentedImage(device, presented)))
         return "cannot read back the presented image";
+    image = {static_cast<int>(presented.width), static_cast<int>(presented.height),
+             std::move(presented.pixels)};
     return {};
 }
 

@@ -11,6 +11,8 @@
 
 #include <compat/d3d9.h>
 
+#include <Image.h>
+
 #include <memory>
 #include <string>
 
@@ -40,7 +42,7 @@ public:
 
     // Draws one frame on a background of `clear` (0xAARRGGBB) and reads
     // back what was presented. Returns "" or a one-line reason.
-    std::string Draw(const View& view, D3DCOLOR clear, compat::d3d9::Image& image);
+    std::string Draw(const View& view, D3DCOLOR clear, picture::Image& image);
 
 private:
     CWindow m_window;

@@ -8,40 +8,29 @@ namespace yak52_picture
 namespace
 {
 
-struct Box
+// The smallest box around the opaque pixels; empty if none.
+picture::Region OpaqueBox(const picture::Image& image)
 {
-    unsigned left, top, right, bottom; // right and bottom exclusive
-};
-
-// The smallest box around the opaque pixels; empty (left == right) if none.
-Box OpaqueBox(const RgbaImage& image)
-{
-    Box box{image.width, image.height, 0, 0};
-    for (unsigned y = 0; y < image.height; ++y)
-        for (unsigned x = 0; x < image.width; ++x)
-            if (image.pixels[std::size_t(y) * image.width + x] >> 24)
-            {
-                box.left = std::min(box.left, x);
-                box.top = std::min(box.top, y);
-                box.right = std::max(box.right, x + 1);
-                box.bottom = std::max(box.bottom, y + 1);
-            }
-    if (box.right == 0)
-        box.left = box.right = box.top = box.bottom = 0;
+    picture::Region box{image.width, image.height, 0, 0};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (picture::Alpha(image.Pixel(x, y)) != 0)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
     return box;
 }
 
 // How much of the source pixel [i, i+1) lies in [from, to).
-double Overlap(double from, double to, unsigned i)
+double Overlap(double from, double to, int i)
 {
     return std::max(0.0, std::min(to, i + 1.0) - std::max(from, double(i)));
 }
 
 } // namespace
 
-RgbaImage CutOut(const compat::d3d9::Image& onBlack, const compat::d3d9::Image& onWhite)
+picture::Image CutOut(const picture::Image& onBlack, const picture::Image& onWhite)
 {
-    RgbaImage out{onBlack.width, onBlack.height, {}};
+    picture::Image out{onBlack.width, onBlack.height, {}};
     out.pixels.resize(onBlack.pixels.size());
     for (std::size_t i = 0; i < out.pixels.size() && i < onWhite.pixels.size(); ++i)
     {
@@ -51,10 +40,10 @@ RgbaImage CutOut(const compat::d3d9::Image& onBlack, const compat::d3d9::Image& 
     return out;
 }
 
-RgbaImage FramedIcon(const RgbaImage& cutOut, unsigned size, double fill)
+picture::Image FramedIcon(const picture::Image& cutOut, int size, double fill)
 {
-    const Box box = OpaqueBox(cutOut);
-    if (box.left == box.right || size == 0)
+    const picture::Region box = OpaqueBox(cutOut);
+    if (box.Empty() || size <= 0)
         return {};
     // The square of the source that becomes the icon, in source pixels.
     const double side = std::max(box.right - box.left, box.bottom - box.top) / fill;
@@ -62,23 +51,23 @@ RgbaImage FramedIcon(const RgbaImage& cutOut, unsigned size, double fill)
     const double originY = (box.top + box.bottom) / 2.0 - side / 2.0;
     const double step = side / size;
 
-    RgbaImage icon{size, size, std::vector<std::uint32_t>(std::size_t(size) * size)};
-    for (unsigned v = 0; v < size; ++v)
+    picture::Image icon{size, size, std::vector<std::uint32_t>(std::size_t(size) * size)};
+    for (int v = 0; v < size; ++v)
     {
         const double y0 = originY + v * step, y1 = y0 + step;
-        const unsigned rowFirst = unsigned(std::max(0.0, std::floor(y0)));
-        const unsigned rowEnd = unsigned(std::clamp(std::ceil(y1), 0.0, double(cutOut.height)));
-        for (unsigned u = 0; u < size; ++u)
+        const int rowFirst = int(std::max(0.0, std::floor(y0)));
+        const int rowEnd = int(std::clamp(std::ceil(y1), 0.0, double(cutOut.height)));
+        for (int u = 0; u < size; ++u)
         {
             const double x0 = originX + u * step, x1 = x0 + step;
-            const unsigned colFirst = unsigned(std::max(0.0, std::floor(x0)));
-            const unsigned colEnd = unsigned(std::clamp(std::ceil(x1), 0.0, double(cutOut.width)));
+            const int colFirst = int(std::max(0.0, std::floor(x0)));
+            const int colEnd = int(std::clamp(std::ceil(x1), 0.0, double(cutOut.width)));
             // Colour weighted by coverage (premultiplied), over the whole area.
             double a = 0, r = 0, g = 0, b = 0;
-            for (unsigned y = rowFirst; y < rowEnd; ++y)
-                for (unsigned x = colFirst; x < colEnd; ++x)
+            for (int y = rowFirst; y < rowEnd; ++y)
+                for (int x = colFirst; x < colEnd; ++x)
                 {
-                    const std::uint32_t p = cutOut.pixels[std::size_t(y) * cutOut.width + x];
+                    const std::uint32_t p = cutOut.Pixel(x, y);
                     const double w = Overlap(x0, x1, x) * Overlap(y0, y1, y) * (p >> 24) / 255.0;
                     a += w;
                     r += w * ((p >> 16) & 0xFF);
@@ -88,21 +77,19 @@ RgbaImage FramedIcon(const RgbaImage& cutOut, unsigned size, double fill)
             if (a <= 0)
                 continue;
             auto channel = [](double value) { return std::uint32_t(std::lround(value)) & 0xFF; };
-            icon.pixels[std::size_t(v) * size + u] = channel(255 * a / (step * step)) << 24 |
-                                                     channel(r / a) << 16 | channel(g / a) << 8 |
-                                                     channel(b / a);
+            icon.Pixel(u, v) = channel(255 * a / (step * step)) << 24 | channel(r / a) << 16 |
+                               channel(g / a) << 8 | channel(b / a);
         }
     }
     return icon;
 }
 
-RgbaImage WithRim(const RgbaImage& icon, int radius, double opacity)
+picture::Image WithRim(const picture::Image& icon, int radius, double opacity)
 {
     constexpr double kRimGrey = 0x28;
-    const int w = int(icon.width), h = int(icon.height);
-    auto alphaAt = [&](int x, int y)
-    { return double(icon.pixels[std::size_t(y) * icon.width + x] >> 24) / 255.0; };
-    RgbaImage out = icon;
+    const int w = icon.width, h = icon.height;
+    auto alphaAt = [&](int x, int y) { return picture::Alpha(icon.Pixel(x, y)) / 255.0; };
+    picture::Image out = icon;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
         {
@@ -115,7 +102,7 @@ RgbaImage WithRim(const RgbaImage& icon, int radius, double opacity)
                         rim = std::max(rim, alphaAt(x + dx, y + dy));
             rim *= opacity;
             // The model over the rim (straight alpha).
-            const std::uint32_t p = icon.pixels[std::size_t(y) * icon.width + x];
+            const std::uint32_t p = icon.Pixel(x, y);
             const double a = alphaAt(x, y);
             const double alpha = a + rim * (1 - a);
             if (alpha <= 0)
@@ -126,7 +113,7 @@ RgbaImage WithRim(const RgbaImage& icon, int radius, double opacity)
                 const double value = (model * a + kRimGrey * rim * (1 - a)) / alpha;
                 return (std::uint32_t(std::lround(value)) & 0xFF) << shift;
             };
-            out.pixels[std::size_t(y) * icon.width + x] =
+            out.Pixel(x, y) =
                 (std::uint32_t(std::lround(alpha * 255)) & 0xFF) << 24 | mix(16) | mix(8) | mix(0);
         }
     return out;

@@ -101,22 +101,21 @@ int main(int argc, char** argv)
     if (const std::string failure = scene.Open(kRenderSide, kRenderSide, argv[1]); !failure.empty())
         return Fail(1, failure);
     LightForAPicture(scene.Device());
-    compat::d3d9::Image onBlack, onWhite;
+    picture::Image onBlack, onWhite;
     if (const std::string failure = scene.Draw(kView, 0xFF000000, onBlack); !failure.empty())
         return Fail(1, failure);
     if (const std::string failure = scene.Draw(kView, 0xFFFFFFFF, onWhite); !failure.empty())
         return Fail(1, failure);
-    const yak52_picture::RgbaImage cutOut = yak52_picture::CutOut(onBlack, onWhite);
+    const picture::Image cutOut = yak52_picture::CutOut(onBlack, onWhite);
 
     for (const Request& request : requests)
     {
-        const yak52_picture::RgbaImage framed = FramedIcon(cutOut, request.size, kFill);
+        const picture::Image framed = yak52_picture::FramedIcon(cutOut, int(request.size), kFill);
         if (framed.width == 0)
             return Fail(1, "the aircraft is not in the picture");
         const int rimWidth = std::max(1, int(request.size / 96));
-        const yak52_picture::RgbaImage icon = WithRim(framed, rimWidth, kRimOpacity);
-        if (const std::string failure =
-                png_file::WritePngWithAlpha(request.path, icon.width, icon.height, icon.pixels);
+        const picture::Image icon = yak52_picture::WithRim(framed, rimWidth, kRimOpacity);
+        if (const std::string failure = picture::WritePngWithAlpha(request.path, icon);
             !failure.empty())
             return Fail(1, failure);
     }

@@ -60,13 +60,11 @@ int main(int argc, char** argv)
         return Fail(failure);
     for (const NamedView& named : kViews)
     {
-        compat::d3d9::Image image;
+        picture::Image image;
         if (const std::string failure = scene.Draw(named.view, kSky, image); !failure.empty())
             return Fail(failure);
         const std::string path = (output / named.file).string();
-        if (const std::string failure =
-                png_file::WritePng(path, image.width, image.height, image.pixels);
-            !failure.empty())
+        if (const std::string failure = picture::WritePng(path, image); !failure.empty())
             return Fail(failure);
         std::printf("%s\n", path.c_str());
     }
