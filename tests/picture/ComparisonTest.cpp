@@ -1,8 +1,12 @@
-// How the library judges pictures: the share of pixels that differ, the
-// overlap of two shapes over a plain background, and where lines of text
-// stand, each on a small picture made for the purpose.
+// How the library judges pictures: the share of pixels that differ (and
+// same-picture, which judges two PNG files by it), the overlap of two shapes
+// over a plain background, and where lines of text stand, each on a small
+// picture made for the purpose.
+#include "ChildProcess.h"
 #include "Difference.h"
 #include "InkLines.h"
+#include "PngFile.h"
+#include "ScratchFolder.h"
 #include "Silhouette.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +57,36 @@ TEST(Difference, CountsThePixelsMoreThanTheLevelsApartAndWhereTheyAre)
     EXPECT_EQ(d.where.bottom, 23);
     EXPECT_EQ(picture::Compare(a, b, 4).differing, 13 + 30);
     EXPECT_EQ(picture::Compare(a, a, 0).differing, 0);
+}
+
+// Exit status 0 within the share allowed, 1 over it, 2 for a file that
+// cannot be read.
+TEST(SamePicture, PassesWithinTheShareFailsOverItAndRefusesWhatItCannotRead)
+{
+    const test::ScratchFolder folder{"picture-test"};
+    const Image a = Plain(20, 10, kSky);
+    Image b = a;
+    for (int x = 0; x < 3; ++x)
+        b.Pixel(x, 4) = picture::ToPixel({155, 155, 200});
+    ASSERT_EQ(picture::WritePng(folder / "a.png", a), "");
+    ASSERT_EQ(picture::WritePng(folder / "b.png", b), "");
+
+    auto run = [&](std::vector<std::string> arguments, std::string* output = nullptr)
+    {
+        arguments.insert(arguments.begin(), SAME_PICTURE);
+        test::ChildProcess program(arguments, folder.Path());
+        const std::optional<int> status = program.Wait(60);
+        if (output != nullptr)
+            *output = program.Output();
+        return status.value_or(-1);
+    };
+    std::string output;
+    EXPECT_EQ(run({"a.png", "b.png"}, &output), 1) << "3 of 200 is more than 0.5 %";
+    EXPECT_EQ(output, "3 of 200 pixels differ by more than 8 levels (1.500%)\n");
+    EXPECT_EQ(run({"a.png", "b.png", "0.02"}), 0);
+    EXPECT_EQ(run({"a.png", "a.png"}), 0);
+    EXPECT_EQ(run({"a.png", "missing.png"}), 2);
+    EXPECT_EQ(run({"a.png"}), 2);
 }
 
 TEST(Silhouette, CountsTheShapesPixelsAndThoseThatDifferOnItsEdges)
