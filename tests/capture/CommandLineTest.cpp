@@ -98,11 +98,11 @@ TEST(CaptureCommandLine, OutputPathsAreTheCallersAndTheArtIsFoundFromAnyFolder)
     const std::string shot = (folder.Path() / "out/s.png").string();
     EXPECT_EQ(run.out, "shot 2: " + shot + "\n");
     EXPECT_EQ(capture_test::PosesCsv::Read(folder / "out/p.csv").LastFrame(), 2);
-    picture::Image picture;
-    ASSERT_EQ(picture::ReadPng(shot, picture), "");
+    picture::Image image;
+    ASSERT_EQ(picture::ReadPng(shot, image), "");
     // The window, and so the back buffer, is 50 pixels smaller than the screen.
-    EXPECT_EQ(picture.width, 160);
-    EXPECT_EQ(picture.height, 120);
+    EXPECT_EQ(image.width, 160);
+    EXPECT_EQ(image.height, 120);
 }
 
 TEST(CaptureCommandLine, APosesFileThatCannotGrowFailsTheRunWithStatusOne)

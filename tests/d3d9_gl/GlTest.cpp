@@ -166,9 +166,9 @@ Image ReadWindowPixels(HWND window)
     const auto read = reinterpret_cast<ReadPixels>(SDL_GL_GetProcAddress("glReadPixels"));
     const auto bind = reinterpret_cast<BindFramebuffer>(SDL_GL_GetProcAddress("glBindFramebuffer"));
     const auto get = reinterpret_cast<GetIntegerv>(SDL_GL_GetProcAddress("glGetIntegerv"));
-    Image picture;
-    SDL_GL_GetDrawableSize(compat::win32::SdlWindowOf(window), &picture.width, &picture.height);
-    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+    Image shown;
+    SDL_GL_GetDrawableSize(compat::win32::SdlWindowOf(window), &shown.width, &shown.height);
+    shown.pixels.resize(static_cast<std::size_t>(shown.width) * shown.height);
     // Put the device's read binding back as it was, so that the device never
     // sees the change.
     GLint was = 0;
@@ -179,27 +179,26 @@ Image ReadWindowPixels(HWND window)
         reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"))(GL_VERSION));
     const bool es = version != nullptr && std::strncmp(version, "OpenGL ES", 9) == 0;
     if (!es)
-        read(0, 0, picture.width, picture.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-             picture.pixels.data());
+        read(0, 0, shown.width, shown.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
+             shown.pixels.data());
     else
     {
         // OpenGL ES reads R, G, B, A bytes: red and blue change places.
-        read(0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, picture.pixels.data());
-        for (uint32_t& p : picture.pixels)
+        read(0, 0, shown.width, shown.height, GL_RGBA, GL_UNSIGNED_BYTE, shown.pixels.data());
+        for (uint32_t& p : shown.pixels)
             p = (p & 0xff00ff00u) | ((p & 0xffu) << 16) | ((p >> 16) & 0xffu);
     }
     bind(GL_READ_FRAMEBUFFER, static_cast<GLuint>(was));
     // What a window shows is opaque, whatever alpha its framebuffer keeps.
-    for (uint32_t& p : picture.pixels)
+    for (uint32_t& p : shown.pixels)
         p |= 0xff000000u;
-    std::vector<uint32_t> flipped(picture.pixels.size());
-    for (int y = 0; y < picture.height; ++y)
-        std::memcpy(
-            &flipped[static_cast<std::size_t>(y) * picture.width],
-            &picture.pixels[static_cast<std::size_t>(picture.height - 1 - y) * picture.width],
-            picture.width * sizeof(uint32_t));
-    picture.pixels = std::move(flipped);
-    return picture;
+    std::vector<uint32_t> flipped(shown.pixels.size());
+    for (int y = 0; y < shown.height; ++y)
+        std::memcpy(&flipped[static_cast<std::size_t>(y) * shown.width],
+                    &shown.pixels[static_cast<std::size_t>(shown.height - 1 - y) * shown.width],
+                    shown.width * sizeof(uint32_t));
+    shown.pixels = std::move(flipped);
+    return shown;
 }
 
 void GlTest::BeginFrame(D3DCOLOR colour)
