@@ -15,7 +15,6 @@ using V = D3DXVECTOR3;
 std::string DrawCullContent(IDirect3DDevice9* device, DWORD cullMode)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     // Seen from the camera, which looks along -z, +x runs to the left: the
     // red triangle winds counter-clockwise on screen, the green one clockwise.
     SceneMesh counterClockwise;
@@ -62,7 +61,6 @@ std::string DrawCullContent(IDirect3DDevice9* device, DWORD cullMode)
 std::string DrawWireframe(IDirect3DDevice9* device)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     SceneMesh colouredBall;
     SceneMesh ball;
     SceneMesh box;
@@ -110,7 +108,6 @@ std::string DrawCullCounterClockwise(IDirect3DDevice9* device)
 std::string DrawDepth(IDirect3DDevice9* device)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     // A floor that reaches behind the camera: the near plane cuts it.
     MeshData floor = Quad(V(-40.0f, -1.0f, 40.0f), V(40.0f, -1.0f, 40.0f), V(40.0f, -1.0f, -40.0f),
                           V(-40.0f, -1.0f, -40.0f), V(0, 1, 0));

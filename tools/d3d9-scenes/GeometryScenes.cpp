@@ -75,7 +75,6 @@ std::string DrawUnlitColours(IDirect3DDevice9* device)
 std::string DrawMeshFormats(IDirect3DDevice9* device)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     MeshData plain = Sphere(0.8f, 24, 12);
     MeshData painted = plain;
     painted.Paint(NormalColour);
@@ -120,8 +119,8 @@ std::string DrawMeshFormats(IDirect3DDevice9* device)
 
 std::string DrawTransforms(IDirect3DDevice9* device)
 {
-    SetProgramProjection(device);
-    SetProgramLight(device);
+    // The program's start-up state, its world matrix included.
+    SetProgramStartState(device);
     // The camera as the program places its viewpoints: pitched down, then
     // turned about y to look back along -z.
     D3DXQUATERNION camera;
@@ -129,10 +128,6 @@ std::string DrawTransforms(IDirect3DDevice9* device)
     const D3DXQUATERNION yaw = Turn(V(0.0f, 1.0f, 0.0f), D3DX_PI + 0.2f);
     D3DXQuaternionMultiply(&camera, &pitch, &yaw);
     SetViewFromPose(device, V(1.5f, 2.0f, 7.0f), camera);
-    // The world matrix the program starts from.
-    D3DXMATRIX base;
-    D3DXMatrixRotationY(&base, 0.0f);
-    device->SetTransform(D3DTS_WORLD, &base);
 
     SceneMesh slab;
     SceneMesh post;

@@ -45,7 +45,6 @@ std::string DrawColumns(IDirect3DDevice9* device, const D3DMATERIAL9 (&materials
 std::string DrawLitMaterials(IDirect3DDevice9* device)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     // The program's white and red, and two with an ambient part.
     const D3DMATERIAL9 materials[4] = {
         DiffuseMaterial(1.0f, 1.0f, 1.0f),
@@ -64,7 +63,6 @@ std::string DrawLitMaterials(IDirect3DDevice9* device)
 std::string DrawLitAmbient(IDirect3DDevice9* device)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     // A coloured ambient state: its red, green and blue must not trade places.
     device->SetRenderState(D3DRS_AMBIENT, 0xFF2060C0);
     const D3DMATERIAL9 materials[4] = {
@@ -84,7 +82,6 @@ std::string DrawLitAmbient(IDirect3DDevice9* device)
 std::string DrawLitVertexColours(IDirect3DDevice9* device)
 {
     SetFrontView(device);
-    SetProgramLight(device);
     MeshData sphere = Sphere(0.9f, 40, 20);
     sphere.Paint(
         [](const MeshVertex& v) {

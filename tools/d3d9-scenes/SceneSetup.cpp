@@ -2,6 +2,8 @@
 
 #include "SceneWindow.h"
 
+#include "app/DeviceSetUp.h"
+
 void BeginFrame(IDirect3DDevice9* device, D3DCOLOR colour)
 {
     device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, colour, 1.0f,
@@ -9,17 +11,14 @@ void BeginFrame(IDirect3DDevice9* device, D3DCOLOR colour)
     device->BeginScene();
 }
 
-void SetProgramProjection(IDirect3DDevice9* device)
+void SetProgramStartState(IDirect3DDevice9* device)
 {
-    D3DXMATRIX projection;
-    const float aspect = static_cast<float>(kSceneWidth) / static_cast<float>(kSceneHeight);
-    D3DXMatrixPerspectiveFovLH(&projection, D3DX_PI / 4, aspect, 0.5f, 1000.0f);
-    device->SetTransform(D3DTS_PROJECTION, &projection);
+    AppSetUpDevice(device, kSceneWidth, kSceneHeight);
 }
 
 void SetFrontView(IDirect3DDevice9* device)
 {
-    SetProgramProjection(device);
+    SetProgramStartState(device);
     SetView(device, D3DXVECTOR3(0.0f, 1.5f, 6.0f), D3DXVECTOR3(0.0f, 0.0f, 0.0f));
 }
 
@@ -41,22 +40,6 @@ void SetViewFromPose(IDirect3DDevice9* device, const D3DXVECTOR3& position,
     D3DXMATRIX view;
     D3DXMatrixLookAtLH(&view, &position, &at, &up);
     device->SetTransform(D3DTS_VIEW, &view);
-}
-
-void SetProgramLight(IDirect3DDevice9* device)
-{
-    D3DLIGHT9 light = {};
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Diffuse.r = 1.0f;
-    light.Diffuse.g = 1.0f;
-    light.Diffuse.b = 1.0f;
-    light.Diffuse.a = 1.0f;
-    light.Range = 1000.0f;
-    const D3DXVECTOR3 direction(0.0f, 0.0f, -1.0f);
-    D3DXVec3Normalize(reinterpret_cast<D3DXVECTOR3*>(&light.Direction), &direction);
-    device->SetLight(0, &light);
-    device->LightEnable(0, TRUE);
-    device->SetRenderState(D3DRS_AMBIENT, kProgramAmbient);
 }
 
 D3DMATERIAL9 DiffuseMaterial(float r, float g, float b)

@@ -1,5 +1,6 @@
 #include "AircraftScene.h"
 
+#include "app/DeviceSetUp.h"
 #include "render/Mesh.h"
 #include "world/MeshTable.h"
 #include "world/WorldInspector.h"
@@ -21,29 +22,6 @@ const D3DXVECTOR3 kFrontWheel(0.0f, 4.8f, 1.6f);
 const D3DXVECTOR3 kFrontStrutOffset(0.0f, 0.21f, -0.05f);
 const D3DXVECTOR3 kLeftStrutOffset(0.125f, 0.13f, 0.015f);
 const D3DXVECTOR3 kRightStrutOffset(-0.125f, 0.13f, 0.015f);
-
-// The start-up state of the device: world, projection, one white
-// directional light shining towards -z, grey ambient.
-void SetUpDevice(IDirect3DDevice9* device, unsigned width, unsigned height)
-{
-    D3DXMATRIX matrix;
-    D3DXMatrixIdentity(&matrix);
-    device->SetTransform(D3DTS_WORLD, &matrix);
-    D3DXMatrixPerspectiveFovLH(&matrix, D3DX_PI / 4,
-                               static_cast<float>(width) / static_cast<float>(height), 0.5f,
-                               1000.0f);
-    device->SetTransform(D3DTS_PROJECTION, &matrix);
-
-    D3DLIGHT9 light = {};
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Diffuse.r = light.Diffuse.g = light.Diffuse.b = light.Diffuse.a = 1.0f;
-    light.Range = 1000.0f;
-    D3DXVECTOR3 direction(0.0f, 0.0f, -1.0f);
-    D3DXVec3Normalize(reinterpret_cast<D3DXVECTOR3*>(&light.Direction), &direction);
-    device->SetLight(0, &light);
-    device->LightEnable(0, TRUE);
-    device->SetRenderState(D3DRS_AMBIENT, 0xFF7F7F7F);
-}
 
 // The world's meshes as the program loads them, but from `folder`: each file
 // of the world's mesh table into the member the table names. The world holds
@@ -90,7 +68,7 @@ std::string AircraftScene::Open(unsigned width, unsigned height, const std::stri
     deviceParam.height = static_cast<int>(height);
     if (!m_graphics.Create(m_window.GetHandle(), &deviceParam))
         return "cannot create the OpenGL device";
-    SetUpDevice(Device(), width, height);
+    AppSetUpDevice(Device(), width, height);
 
     m_world = std::make_unique<CWorld>();
     return LoadMeshes(*m_world, artFolder);
