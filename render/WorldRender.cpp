@@ -3,11 +3,29 @@
 #include "world/World.h"
 
 #include "platform/Graphics.h"
+#include "render/DrawTable.h"
 #include "render/Mesh.h"
 #include "scene/PoseNode.h"
 #include "world/WorldGlobals.h"
 
 #include <d3dx9.h>
+
+const DrawTableEntry CWorld::s_drawTable[7] = {
+    {&g_fuselageActor, &g_fuselageStart, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &CWorld::m_whiteMaterial,
+     &CWorld::m_fuselageMesh},
+    {&g_frontWheelActor, &g_frontWheelStart, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &CWorld::m_redMaterial,
+     &CWorld::m_frontWheelMesh},
+    {&g_frontWheelActor, &g_frontWheelStart, D3DXVECTOR3(0.0f, 0.21f, -0.05f),
+     &CWorld::m_whiteMaterial, &CWorld::m_frontStrutMesh},
+    {&g_leftWheelActor, &g_leftWheelStart, D3DXVECTOR3(0.125f, 0.13f, 0.015f),
+     &CWorld::m_whiteMaterial, &CWorld::m_mainStrutMesh},
+    {&g_rightWheelActor, &g_rightWheelStart, D3DXVECTOR3(-0.125f, 0.13f, 0.015f),
+     &CWorld::m_whiteMaterial, &CWorld::m_mainStrutMesh},
+    {&g_leftWheelActor, &g_leftWheelStart, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &CWorld::m_whiteMaterial,
+     &CWorld::m_leftWheelMesh},
+    {&g_rightWheelActor, &g_rightWheelStart, D3DXVECTOR3(0.0f, 0.0f, 0.0f),
+     &CWorld::m_whiteMaterial, &CWorld::m_rightWheelMesh},
+};
 
 namespace
 {
@@ -51,35 +69,20 @@ void CWorld::Render(CGraphics* graphics)
 
     // Each body's mesh at its pose; the struts at their wheel's pose shifted
     // in world axes.
-    struct Draw
-    {
-        NxActor* actor;
-        D3DXVECTOR3 offset;
-        const D3DMATERIAL9* material;
-        CMesh* mesh;
-    };
-    const Draw draws[] = {
-        {g_fuselageActor, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &m_whiteMaterial, m_fuselageMesh},
-        {g_frontWheelActor, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &m_redMaterial, m_frontWheelMesh},
-        {g_frontWheelActor, D3DXVECTOR3(0.0f, 0.21f, -0.05f), &m_whiteMaterial, m_frontStrutMesh},
-        {g_leftWheelActor, D3DXVECTOR3(0.125f, 0.13f, 0.015f), &m_whiteMaterial, m_mainStrutMesh},
-        {g_rightWheelActor, D3DXVECTOR3(-0.125f, 0.13f, 0.015f), &m_whiteMaterial, m_mainStrutMesh},
-        {g_leftWheelActor, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &m_whiteMaterial, m_leftWheelMesh},
-        {g_rightWheelActor, D3DXVECTOR3(0.0f, 0.0f, 0.0f), &m_whiteMaterial, m_rightWheelMesh},
-    };
     D3DXVECTOR3 position(0.0f, 0.0f, 0.0f);
     D3DXQUATERNION orientation(0.0f, 0.0f, 0.0f, 1.0f);
     for (int i = 0; i < 7; ++i)
     {
+        const DrawTableEntry& draw = s_drawTable[i];
         // The front strut reuses the pose read for the front wheel.
         if (i != 2)
         {
-            position = PositionOf(draws[i].actor);
-            orientation = OrientationOf(draws[i].actor);
+            position = PositionOf(*draw.actor);
+            orientation = OrientationOf(*draw.actor);
         }
-        device->SetMaterial(draws[i].material);
-        graphics->SetWorldFromPose(position + draws[i].offset, orientation);
-        DrawMesh(draws[i].mesh);
+        device->SetMaterial(&(this->*draw.material));
+        graphics->SetWorldFromPose(position + draw.offset, orientation);
+        DrawMesh(this->*draw.mesh);
         device->SetTransform(D3DTS_WORLD, &mWorldMatrix);
     }
 }

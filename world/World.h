@@ -12,6 +12,7 @@ class CKeyboard;
 class CMesh;
 class CPoseNode;
 struct MeshTableEntry;
+struct DrawTableEntry;
 
 class CWorld
 {
@@ -35,6 +36,9 @@ public:
     // The fifteen mesh files in load order, each with the member its mesh
     // goes into (world/MeshTable.h).
     static const MeshTableEntry s_meshTable[15];
+    // The seven meshes Render draws, in order, each with its body, its shift
+    // from the body's pose and its material (render/DrawTable.h).
+    static const DrawTableEntry s_drawTable[7];
 
 private:
     bool LoadMeshes();

@@ -4,6 +4,7 @@
 // The world names this class its friend; the program itself never uses it.
 #pragma once
 
+#include "render/DrawTable.h"
 #include "scene/PoseNode.h"
 #include "world/MeshTable.h"
 #include "world/World.h"
@@ -47,6 +48,28 @@ public:
     CMesh* MainStrutMesh() const { return m_world.m_mainStrutMesh; }
     CMesh* LeftWheelMesh() const { return m_world.m_leftWheelMesh; }
     CMesh* RightWheelMesh() const { return m_world.m_rightWheelMesh; }
+
+    // What the world draws, in its order, with every body at its start place:
+    // the mesh, where it goes, and whether its material is the red one (the
+    // others are white).
+    struct StartDraw
+    {
+        CMesh* mesh;
+        D3DXVECTOR3 position;
+        bool red;
+    };
+    std::array<StartDraw, 7> StartDraws() const
+    {
+        std::array<StartDraw, 7> draws;
+        for (std::size_t i = 0; i < draws.size(); ++i)
+        {
+            const DrawTableEntry& draw = CWorld::s_drawTable[i];
+            const D3DXVECTOR3 start(draw.start->x, draw.start->y, draw.start->z);
+            draws[i] = {m_world.*draw.mesh, start + draw.offset,
+                        draw.material == &CWorld::m_redMaterial};
+        }
+        return draws;
+    }
 
     // The mesh files of what the world draws, as its mesh table gives them.
     struct DrawnMeshFiles

@@ -14,15 +14,6 @@ namespace yak52_picture
 namespace
 {
 
-// Start places: the fuselage body, the wheels, and where the struts are drawn.
-const D3DXVECTOR3 kFuselage(0.0f, 5.8f, 0.1f);
-const D3DXVECTOR3 kLeftWheel(1.41f, 4.9f, -0.15f);
-const D3DXVECTOR3 kRightWheel(-1.41f, 4.9f, -0.15f);
-const D3DXVECTOR3 kFrontWheel(0.0f, 4.8f, 1.6f);
-const D3DXVECTOR3 kFrontStrutOffset(0.0f, 0.21f, -0.05f);
-const D3DXVECTOR3 kLeftStrutOffset(0.125f, 0.13f, 0.015f);
-const D3DXVECTOR3 kRightStrutOffset(-0.125f, 0.13f, 0.015f);
-
 // The world's meshes as the program loads them, but from `folder`: each file
 // of the world's mesh table into the member the table names. The world holds
 // nothing else and is never started; it deletes the meshes when it goes.
@@ -77,7 +68,6 @@ std::string AircraftScene::Open(unsigned width, unsigned height, const std::stri
 std::string AircraftScene::Draw(const View& view, D3DCOLOR clear, picture::Image& image)
 {
     IDirect3DDevice9* device = Device();
-    const CWorldInspector meshes(*m_world);
     D3DMATERIAL9 white = {}, red = {};
     white.Diffuse.r = white.Diffuse.g = white.Diffuse.b = 1.0f;
     red.Diffuse.r = 1.0f;
@@ -91,13 +81,8 @@ std::string AircraftScene::Draw(const View& view, D3DCOLOR clear, picture::Image
     device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
     device->SetRenderState(D3DRS_LIGHTING, TRUE);
     device->SetRenderState(D3DRS_FILLMODE, D3DFILL_SOLID);
-    DrawAt(device, *meshes.FuselageMesh(), kFuselage, white);
-    DrawAt(device, *meshes.FrontWheelMesh(), kFrontWheel, red);
-    DrawAt(device, *meshes.FrontStrutMesh(), kFrontWheel + kFrontStrutOffset, white);
-    DrawAt(device, *meshes.MainStrutMesh(), kLeftWheel + kLeftStrutOffset, white);
-    DrawAt(device, *meshes.MainStrutMesh(), kRightWheel + kRightStrutOffset, white);
-    DrawAt(device, *meshes.LeftWheelMesh(), kLeftWheel, white);
-    DrawAt(device, *meshes.RightWheelMesh(), kRightWheel, white);
+    for (const CWorldInspector::StartDraw& draw : CWorldInspector(*m_world).StartDraws())
+        DrawAt(device, *draw.mesh, draw.position, draw.red ? red : white);
     device->EndScene();
     device->Present(nullptr, nullptr, m_window.GetHandle(), nullptr);
     compat::d3d9::Image presented;
