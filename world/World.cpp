@@ -3,7 +3,6 @@
 #include "platform/Keyboard.h"
 #include "render/Mesh.h"
 #include "scene/PoseNode.h"
-#include "world/ControlChannel.h"
 #include "world/Engine.h"
 #include "world/MeshTable.h"
 #include "world/Physics.h"
@@ -113,8 +112,6 @@ bool CWorld::Init(HWND window)
     CreateCameraViewpoints();
 
     m_engine = new CEngine(2929.0f);
-    m_throttleControl = new CControlChannel();
-    m_throttleControl->Init(2.0f, 100.0f, 100.0f, 10.0f);
 
     m_keyboard = new CKeyboard();
     if (!m_keyboard->Create(window, GetModuleHandleW(nullptr)))

@@ -13,6 +13,7 @@ class CMesh;
 class CPoseNode;
 struct MeshTableEntry;
 struct DrawTableEntry;
+struct ChannelTableEntry;
 
 class CWorld
 {
@@ -39,6 +40,9 @@ public:
     // The seven meshes Render draws, in order, each with its body, its shift
     // from the body's pose and its material (render/DrawTable.h).
     static const DrawTableEntry s_drawTable[7];
+    // The nine control channels, each with the member it goes into and the
+    // values its Init takes (world/ChannelTable.h).
+    static const ChannelTableEntry s_channelTable[9];
 
 private:
     bool LoadMeshes();

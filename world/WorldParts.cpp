@@ -3,6 +3,7 @@
 #include "world/World.h"
 
 #include "scene/PoseNode.h"
+#include "world/ChannelTable.h"
 #include "world/ControlChannel.h"
 
 #include <cstdlib>
@@ -68,14 +69,8 @@ void CWorld::CreatePartNodes()
 
 void CWorld::CreateChannels()
 {
-    m_rollControl = NewChannel(-19.0f, 19.0f, 100.0f, 0.0f);
-    m_leftAileronControl = NewChannel(-16.0f, 22.0f, 1000.0f, 0.0f);
-    m_rightAileronControl = NewChannel(-16.0f, 22.0f, 1000.0f, 0.0f);
-    m_elevatorControl = NewChannel(-25.0f, 25.0f, 0.5f, 0.0f);
-    m_rudderControl = NewChannel(-27.0f, 27.0f, 0.5f, 0.0f);
-    m_frontCanopyControl = NewChannel(-0.5f, 0.0f, 0.5f, 0.0f);
-    m_rearCanopyControl = NewChannel(-0.5f, 0.0f, 0.5f, 0.0f);
-    m_brakeFlapControl = NewChannel(-45.0f, 0.0f, 1.5f, 0.0f);
+    for (const ChannelTableEntry& entry : s_channelTable)
+        this->*entry.channel = NewChannel(entry.minimum, entry.maximum, entry.time, entry.value);
 }
 
 void CWorld::CreateCameraViewpoints()

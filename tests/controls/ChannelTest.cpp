@@ -1,33 +1,34 @@
 // Control channels: the world's nine rates, clamping at the bounds, the
 // return toward zero, the mark, and refused input.
+#include "world/ChannelTable.h"
 #include "world/ControlChannel.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 #include <string>
 
 namespace
 {
-struct ChannelRow
+// Each of the world's channels, in the order of its channel table, with the
+// rate it must move at: (maximum - minimum) / time, worked out by hand.
+const struct
 {
     const char* name;
-    float minimum, maximum, time, value;
-    float rate; // (maximum - minimum) / time, worked out by hand
+    float rate;
+} g_worldRates[] = {
+    {"roll", 0.38f},           // 38 / 100
+    {"left aileron", 0.038f},  // 38 / 1000
+    {"right aileron", 0.038f}, // 38 / 1000
+    {"elevator", 100},         // 50 / 0.5
+    {"rudder", 108},           // 54 / 0.5
+    {"front canopy", 1},       // 0.5 / 0.5
+    {"rear canopy", 1},        // 0.5 / 0.5
+    {"brake flaps", 30},       // 45 / 1.5
+    {"throttle", 0.98f},       // 98 / 100
 };
-
-// The world's channels as it creates them.
-const ChannelRow g_worldChannels[] = {
-    {"roll", -19, 19, 100, 0, 0.38f},           // 38 / 100
-    {"left aileron", -16, 22, 1000, 0, 0.038f}, // 38 / 1000
-    {"right aileron", -16, 22, 1000, 0, 0.038f},
-    {"elevator", -25, 25, 0.5f, 0, 100},    // 50 / 0.5
-    {"rudder", -27, 27, 0.5f, 0, 108},      // 54 / 0.5
-    {"front canopy", -0.5f, 0, 0.5f, 0, 1}, // 0.5 / 0.5
-    {"rear canopy", -0.5f, 0, 0.5f, 0, 1},
-    {"brake flaps", -45, 0, 1.5f, 0, 30}, // 45 / 1.5
-    {"throttle", 2, 100, 100, 10, 0.98f}, // 98 / 100
-};
+static_assert(std::size(g_worldRates) == std::size(CWorld::s_channelTable));
 
 CControlChannel Channel(float minimum, float maximum, float time, float value)
 {
@@ -39,19 +40,21 @@ CControlChannel Channel(float minimum, float maximum, float time, float value)
 
 TEST(ChannelRates, EachWorldChannelMovesAtItsTableRate)
 {
-    for (const ChannelRow& row : g_worldChannels)
+    for (std::size_t i = 0; i < std::size(g_worldRates); ++i)
     {
-        SCOPED_TRACE(row.name);
-        CControlChannel channel = Channel(row.minimum, row.maximum, row.time, row.value);
-        EXPECT_EQ(channel.Get(), row.value);
+        SCOPED_TRACE(g_worldRates[i].name);
+        const ChannelTableEntry& entry = CWorld::s_channelTable[i];
+        const float rate = g_worldRates[i].rate;
+        CControlChannel channel = Channel(entry.minimum, entry.maximum, entry.time, entry.value);
+        EXPECT_EQ(channel.Get(), entry.value);
         // A step of a hundredth of the sweep time moves 1 % of the range,
-        // away from both bounds for every row.
-        const float dt = row.time / 100.0f;
+        // away from both bounds for every channel.
+        const float dt = entry.time / 100.0f;
         channel.Mark();
         channel.Decrease(dt);
         // The value's own rounding (9.02 next to 10 for the throttle) allows
         // a few millionths.
-        EXPECT_NEAR(channel.Delta(), -row.rate * dt, 1e-5f * row.rate * dt);
+        EXPECT_NEAR(channel.Delta(), -rate * dt, 1e-5f * rate * dt);
     }
 }
 
