@@ -1,16 +1,14 @@
 // CPU time of one AppFrame: the world's update with its physics step and the
 // frame's drawing calls, on the recording backend (no GPU) and on the OpenGL
 // backend (Mesa on SDL's offscreen driver), which also does the GL work.
-#include "VirtualClock.h"
+#include "Headless.h"
 #include "app/App.h"
 
 #include <compat/d3d9.h>
 #include <compat/dinput.h>
-#include <compat/win32.h>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace
@@ -27,8 +25,7 @@ bool StartOn(compat::d3d9::Backend backend)
     {
         // As a fresh process: the window class and the stand-ins' state go too.
         AppRelease();
-        compat::d3d9::ResetForTests();
-        compat::win32::ResetForTests();
+        host::ResetStandIns();
     }
     current = backend;
     running = [backend]
@@ -42,19 +39,14 @@ bool StartOn(compat::d3d9::Backend backend)
                 std::filesystem::path(ZARV_SOURCE_DIR) / "art", root / "art");
         std::filesystem::current_path(root / "run");
 
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        compat::win32::SetVirtualScreenSize(1920, 1080);
-        compat::win32::UseVirtualClock(host::kTicksPerSecond);
-        compat::d3d9::SetBackend(backend);
-        compat::dinput::UseScriptedKeyboard(true);
+        host::Headless run;
+        run.backend = backend;
+        run.SetUp();
         compat::dinput::SetScriptedKey(DIK_E, true); // the engine runs, the root flies
         if (!AppInit())
             return false;
         for (int i = 0; i < 120; ++i) // the aircraft lands first
-        {
-            compat::win32::AdvanceVirtualClock(host::kFrameTicks);
-            AppFrame();
-        }
+            host::RunFrame();
         return true;
     }();
     return running;
@@ -68,10 +60,7 @@ void AppFrameOn(benchmark::State& state, compat::d3d9::Backend backend)
         return;
     }
     for (auto _ : state)
-    {
-        compat::win32::AdvanceVirtualClock(host::kFrameTicks);
-        benchmark::DoNotOptimize(AppFrame());
-    }
+        benchmark::DoNotOptimize(host::RunFrame());
 }
 BENCHMARK_CAPTURE(AppFrameOn, Recording, compat::d3d9::Backend::Recording)
     ->Unit(benchmark::kMicrosecond)

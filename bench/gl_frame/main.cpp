@@ -15,6 +15,7 @@
 // nothing). Each scenario runs in a process of its own (SDL cannot always
 // open X11 again in a process that closed it); run.sh runs them all.
 #include "BareGl.h"
+#include "Headless.h"
 #include "Measure.h"
 #include "SceneFloor.h"
 
@@ -24,7 +25,6 @@
 
 #include <compat/call_timing.h>
 #include <compat/d3d9.h>
-#include <compat/dinput.h>
 #include <compat/win32.h>
 
 #include <cstdio>
@@ -195,16 +195,10 @@ void FirstFrameSplit()
 
 int Program(int frames)
 {
-    // ZARV_BENCH_SCREEN=WxH sets another screen (the size of a page's canvas,
-    // to compare with the page).
-    int width = 1920;
-    int height = 1080;
-    if (const char* screen = std::getenv("ZARV_BENCH_SCREEN"))
-        std::sscanf(screen, "%dx%d", &width, &height);
-    compat::win32::SetVirtualScreenSize(width, height);
-    compat::win32::UseVirtualClock(bench::kTicksPerSecond);
-    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
-    compat::dinput::UseScriptedKeyboard(true);
+    // As the other benchmarks run it; ZARV_BENCH_SCREEN=WxH sets another
+    // screen (the size of a page's canvas, to compare with the page).
+    if (!bench::PrepareRun())
+        return 1;
     if (!AppInit())
     {
         std::fprintf(stderr, "gl_frame_bench: the program did not start\n");
@@ -223,17 +217,9 @@ int Program(int frames)
     // From the fifth simulated second on the aircraft has settled: the
     // picture the floors draw.
     for (int i = 0; i < 300; ++i)
-    {
-        compat::win32::AdvanceVirtualClock(bench::kFrameTicks);
-        AppFrame();
-    }
+        host::RunFrame();
     compat::d3d9::opengl::StatisticsOf(device, before);
-    Report("program", TimeFrames(frames,
-                                 [&]
-                                 {
-                                     compat::win32::AdvanceVirtualClock(bench::kFrameTicks);
-                                     AppFrame();
-                                 }));
+    Report("program", TimeFrames(frames, [] { host::RunFrame(); }));
     compat::d3d9::opengl::StatisticsOf(device, after);
     const double n = frames + kWarmUp;
     std::printf("  per frame: %.1f draws, %.1f GL state changes, %.2f uploads, %.0f%% drawn "

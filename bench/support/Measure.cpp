@@ -1,8 +1,6 @@
 #include "Measure.h"
 
-#include <compat/d3d9.h>
-#include <compat/dinput.h>
-#include <compat/win32.h>
+#include "Headless.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,7 +53,6 @@ Summary Summarise(std::vector<double> milliseconds)
 
 bool PrepareRun()
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
     std::error_code error;
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error)
@@ -76,10 +73,12 @@ bool PrepareRun()
                          screen);
             return false;
         }
-    compat::win32::SetVirtualScreenSize(width, height);
-    compat::win32::UseVirtualClock(kTicksPerSecond);
-    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
-    compat::dinput::UseScriptedKeyboard(true);
+    host::Headless run;
+    run.screenWidth = width;
+    run.screenHeight = height;
+    // The bench scripts run the program on X too.
+    run.environmentChoosesDriver = true;
+    run.SetUp();
     return true;
 }
 

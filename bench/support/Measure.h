@@ -27,10 +27,11 @@ struct Summary
 };
 Summary Summarise(std::vector<double> milliseconds);
 
-// Sets up the stand-ins as the capture tool does: OpenGL on SDL's offscreen
-// driver (unless SDL_VIDEODRIVER names another), a 1920×1080 virtual
-// screen (or ZARV_BENCH_SCREEN=WxH), a virtual clock, a scripted keyboard. Call before any SDL
-// call; changes to the executable's folder so the art is found.
+// Sets up the stand-ins as the capture tool does (host::Headless): OpenGL on
+// SDL's offscreen driver (unless SDL_VIDEODRIVER names another), a 1920×1080
+// virtual screen (or ZARV_BENCH_SCREEN=WxH), a virtual clock, a scripted
+// keyboard. Call before any SDL call; changes to the executable's folder so
+// the art is found.
 bool PrepareRun();
 
 using host::kFrameTicks;

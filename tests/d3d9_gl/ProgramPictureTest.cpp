@@ -6,12 +6,12 @@
 // when an X display is at hand, in a real X window as the X server shows it.
 #include "app/App.h"
 #include "GlTest.h"
+#include "Headless.h"
 #include "opengl/gl_statistics.h"
 #include "platform/Graphics.h"
 #include "platform/Window.h"
 
 #include <compat/d3d9.h>
-#include <compat/dinput.h>
 #include <compat/win32.h>
 
 #include <Difference.h>
@@ -42,34 +42,24 @@ protected:
     void TearDown() override
     {
         AppRelease();
-        compat::dinput::ResetForTests();
-        compat::d3d9::ResetForTests();
-        compat::win32::ResetForTests();
+        host::ResetStandIns();
     }
 
-    static void Fresh()
-    {
-        compat::win32::ResetForTests();
-        compat::d3d9::ResetForTests(); // the backend follows the display, as in the program
-        compat::dinput::ResetForTests();
-        compat::win32::SetVirtualScreenSize(1920, 1080);
-        compat::win32::UseVirtualClock(1'000'000);
-        compat::dinput::UseScriptedKeyboard(true);
-    }
+    static void Fresh() { host::ResetStandIns(); }
 
     // Starts the program on `driver` and runs `frames` frames; false when it
-    // does not start.
+    // does not start. What a test set between Fresh and Start stays.
     static bool Start(const char* driver, int frames = 3)
     {
-        setenv("SDL_VIDEODRIVER", driver, 1);
+        host::Headless shell;
+        shell.backend = std::nullopt; // the backend follows the display, as in the program
+        shell.videoDriver = driver;
+        shell.SetUp();
         if (!AppInit())
             return false;
         EXPECT_EQ(compat::d3d9::CurrentBackend(), compat::d3d9::Backend::OpenGL);
         for (int i = 0; i < frames; ++i)
-        {
-            compat::win32::AdvanceVirtualClock(1'000'000 / 60);
-            EXPECT_TRUE(AppFrame());
-        }
+            EXPECT_TRUE(host::RunFrame());
         return true;
     }
 

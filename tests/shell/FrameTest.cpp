@@ -25,8 +25,7 @@ TEST_F(ShellTest, FrameClearsDrawsTheHelpTextsSetsStatesAndPresentsInOrder)
 {
     ASSERT_TRUE(AppInit());
     compat::d3d9::ClearRecordedCalls();
-    compat::win32::AdvanceVirtualClock(host::kTicksPerSecond / 60);
-    EXPECT_TRUE(AppFrame());
+    EXPECT_TRUE(host::RunFrame());
 
     // The shell's own calls: seven before the world draws, five after.
     const auto all = DrawingCalls();

@@ -1,8 +1,5 @@
 #include "ShellFixture.h"
 
-#include <compat/dinput.h>
-#include <compat/win32.h>
-
 void ShellTest::SetUp()
 {
     // The program reads its art from ../art/3d/yak_52/: run from a folder
@@ -14,21 +11,16 @@ void ShellTest::SetUp()
     m_savedDirectory = std::filesystem::current_path();
     std::filesystem::current_path(m_root / "run");
 
-    compat::win32::ResetForTests();
-    compat::d3d9::ResetForTests();
-    compat::dinput::ResetForTests();
-    compat::win32::SetVirtualScreenSize(1920, 1080);
-    compat::win32::UseVirtualClock(host::kTicksPerSecond);
-    compat::d3d9::SetBackend(compat::d3d9::Backend::Recording);
-    compat::dinput::UseScriptedKeyboard(true);
+    host::ResetStandIns();
+    host::Headless shell;
+    shell.backend = compat::d3d9::Backend::Recording;
+    shell.SetUp();
 }
 
 void ShellTest::TearDown()
 {
     AppRelease();
-    compat::dinput::ResetForTests();
-    compat::d3d9::ResetForTests();
-    compat::win32::ResetForTests();
+    host::ResetStandIns();
     std::filesystem::current_path(m_savedDirectory);
 }
 

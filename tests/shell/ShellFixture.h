@@ -1,9 +1,10 @@
-// A fresh process for each shell test: a virtual 1920x1080 screen, a virtual
-// clock, the recording device backend and the scripted keyboard.
+// A fresh process for each shell test, set up by the headless host: a
+// virtual 1920x1080 screen, a virtual clock, the recording device backend and
+// the scripted keyboard.
 #pragma once
 
+#include "Headless.h"
 #include "ScratchFolder.h"
-#include "VirtualClock.h"
 
 #include "app/App.h"
 

@@ -99,8 +99,7 @@ TEST_F(ShellTest, StartUpSetsTransformsLightAmbientAndFilters)
 TEST_F(ShellTest, FirstFrameTimeRunsFromTheEndOfStartUp)
 {
     ASSERT_TRUE(AppInit());
-    compat::win32::AdvanceVirtualClock(host::kTicksPerSecond / 4);
-    AppFrame();
+    host::RunFrame(host::kTicksPerSecond / 4);
     EXPECT_FLOAT_EQ(g_frameTimer->GetElapsed(), 0.25f);
 }
 

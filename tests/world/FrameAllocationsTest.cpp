@@ -2,7 +2,7 @@
 // shell on the recording backend, with keys held, counted by the shared
 // allocation counter.
 #include "AllocationCounter.h"
-#include "VirtualClock.h"
+#include "Headless.h"
 #include "WorldFixture.h"
 
 #include "app/App.h"
@@ -10,7 +10,6 @@
 #include "platform/Window.h"
 
 #include <compat/dinput.h>
-#include <compat/win32.h>
 
 #include <dinput.h>
 
@@ -22,9 +21,10 @@ TEST_F(WorldTest, ThousandFramesAllocateNothing)
     m_graphics = nullptr;
     delete m_window;
     m_window = nullptr;
-    compat::win32::ResetForTests();
-    compat::win32::SetVirtualScreenSize(1920, 1080);
-    compat::win32::UseVirtualClock(host::kTicksPerSecond);
+    host::ResetStandIns();
+    host::Headless shell;
+    shell.backend = compat::d3d9::Backend::Recording;
+    shell.SetUp();
 
     ASSERT_TRUE(AppInit());
     const int keys[] = {DIK_E, DIK_EQUALS, DIK_LEFT, DIK_UP, DIK_DELETE, DIK_S, DIK_F3, DIK_P};
@@ -32,8 +32,7 @@ TEST_F(WorldTest, ThousandFramesAllocateNothing)
     {
         compat::dinput::ReleaseScriptedKeys();
         compat::dinput::SetScriptedKey(keys[i % 8], true);
-        compat::win32::AdvanceVirtualClock(host::kFrameTicks);
-        return AppFrame();
+        return host::RunFrame();
     };
     for (int i = 0; i < 60; ++i) // warm up
         ASSERT_TRUE(frame(i));

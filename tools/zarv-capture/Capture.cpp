@@ -1,16 +1,15 @@
 #include "Capture.h"
 
+#include "Headless.h"
 #include "KeyScript.h"
 #include "PngFile.h"
 #include "PoseLog.h"
-#include "VirtualClock.h"
 #include "WorldProbe.h"
 
 #include "app/App.h"
 #include "platform/Graphics.h"
 
 #include <compat/d3d9.h>
-#include <compat/dinput.h>
 #include <compat/win32.h>
 
 #include <cmath>
@@ -21,15 +20,17 @@ namespace capture
 namespace
 {
 
-// Sets up the stand-ins before the program's start-up asks them anything.
+// Sets up the stand-ins before the program's start-up asks them anything:
+// the virtual screen asked for, the virtual clock, OpenGL on SDL's offscreen
+// driver and the scripted keyboard.
 void PrepareStandIns(const Options& options)
 {
-    compat::win32::SetVirtualScreenSize(options.screenWidth, options.screenHeight);
-    compat::win32::UseVirtualClock(host::kTicksPerSecond);
-    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    host::Headless run;
+    run.screenWidth = options.screenWidth;
+    run.screenHeight = options.screenHeight;
     // Shots are the back buffer as drawn, not the window's scaled picture.
-    compat::d3d9::KeepBackBuffer(true);
-    compat::dinput::UseScriptedKeyboard(true);
+    run.keepBackBuffer = true;
+    run.SetUp();
 }
 
 std::string SaveShot(const std::string& path)

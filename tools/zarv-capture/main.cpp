@@ -15,7 +15,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -109,10 +108,6 @@ int main(int argc, char** argv)
         if (!fs::is_directory(art, error))
             return Fail(capture::kBadOptions, "--art " + art.string() + ": it is not a folder");
     }
-
-    // No display: SDL's offscreen driver (EGL) gives the window its pixels.
-    // Set before any SDL call, whatever the caller's environment says.
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
 
     std::error_code error;
     capture::ArtFolder artFolder;

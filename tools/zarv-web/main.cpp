@@ -13,12 +13,8 @@
 // and runs frames only when the page calls zarvStep(n); every frame then
 // writes the capture tool's poses CSV lines to the console.
 #include "Frames.h"
+#include "Headless.h"
 #include "PageLinks.h"
-
-#include "app/App.h"
-
-#include <compat/d3d9.h>
-#include <compat/win32.h>
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -51,10 +47,13 @@ int main()
         web::SayEnded(1);
         return 1;
     }
-    compat::win32::SetVirtualScreenSize(static_cast<int>(width), static_cast<int>(height));
-    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
-    if (settings.test)
-        compat::win32::UseVirtualClock(host::kTicksPerSecond);
+    host::Headless page;
+    page.screenWidth = static_cast<int>(width);
+    page.screenHeight = static_cast<int>(height);
+    page.virtualClock = settings.test;
+    page.scriptedKeys = false;  // the page's key events
+    page.videoDriver = nullptr; // SDL's own: the page's canvas
+    page.SetUp();
     if (!web::Start(settings))
         return 1;
     return 0;

@@ -1,13 +1,10 @@
 #include "AircraftScene.h"
 
+#include "Headless.h"
 #include "app/DeviceSetUp.h"
 #include "render/Mesh.h"
 #include "world/MeshTable.h"
 #include "world/WorldInspector.h"
-
-#include <compat/win32.h>
-
-#include <cstdlib>
 
 namespace yak52_picture
 {
@@ -43,11 +40,14 @@ void DrawAt(IDirect3DDevice9* device, CMesh& mesh, const D3DXVECTOR3& position,
 
 std::string AircraftScene::Open(unsigned width, unsigned height, const std::string& artFolder)
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    compat::win32::SetVirtualScreenSize(1920, 1080);
-    compat::d3d9::SetBackend(compat::d3d9::Backend::OpenGL);
+    // OpenGL on SDL's offscreen driver; one frame a picture, no clock and no
+    // keyboard to drive.
+    host::Headless pictures;
+    pictures.virtualClock = false;
+    pictures.scriptedKeys = false;
     // The pictures are the back buffer as drawn, not the window's scaled picture.
-    compat::d3d9::KeepBackBuffer(true);
+    pictures.keepBackBuffer = true;
+    pictures.SetUp();
 
     WindowParam windowParam = DefaultWindowParam();
     windowParam.width = static_cast<int>(width);
