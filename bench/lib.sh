@@ -1,17 +1,17 @@
 # shellcheck shell=bash
 # Sourced by the bench scripts: a virtual X server of their own, and the
 # median of a list of figures.
+# shellcheck source=scripts/lib/display.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib/display.sh"
 
-# Starts Xvfb with a 1920×1080 screen on a display number of its own (X's
-# abstract sockets are shared with any root or container beside us), sets
-# bench_display (":N") to it, and stops it when the script ends, after
-# running the script's own bench_cleanup, if it defines one.
+# Starts Xvfb (start_xvfb in scripts/lib/display.sh), sets bench_display
+# (":N") to it, and stops it when the script ends, after running the
+# script's own bench_cleanup, if it defines one.
 bench_xvfb() {
-  bench_display=:$((100 + RANDOM % 800))
-  Xvfb "$bench_display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-  bench_xvfb_pid=$!
-  trap 'kill "$bench_xvfb_pid" 2>/dev/null; ! declare -F bench_cleanup >/dev/null || bench_cleanup' EXIT
-  sleep 1
+  start_xvfb
+  # shellcheck disable=SC2034 # the bench scripts read it
+  bench_display=$xvfb_display
+  trap 'kill "$xvfb_pid" 2>/dev/null; ! declare -F bench_cleanup >/dev/null || bench_cleanup' EXIT
 }
 
 # The median of the numbers on standard input, one a line ("nan" when there
