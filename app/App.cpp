@@ -171,7 +171,13 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
     // A start-up failure ends the program with status 1 (its reason is on
     // stderr); a normal end, by Esc or by closing the window, with 0.
     if (!AppInit())
+    {
+        // What start-up made goes before the end, as after a normal run: a
+        // device still alive as the process ends can take it down on its way
+        // out (Wine's OpenGL threads), ending it with a crash, not status 1.
+        AppRelease();
         return 1;
+    }
 
     AppRun();
     AppRelease();

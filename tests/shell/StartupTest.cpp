@@ -10,6 +10,7 @@
 #include <compat/win32.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cmath>
 
 namespace
@@ -129,6 +130,19 @@ TEST_F(ShellTest, StartUpFailureEndsWinMainWithStatusOne)
     testing::internal::CaptureStderr();
     EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, 0), 1);
     testing::internal::GetCapturedStderr();
+}
+
+TEST_F(ShellTest, AFailedStartUpReleasesWhatItMadeBeforeTheEnd)
+{
+    // Run from a folder with no ../art beside it: start-up fails on the
+    // first mesh file, after the window and the device exist.
+    test::ScratchFolder noArt("zarv-no-art");
+    std::filesystem::create_directory(noArt.Path() / "run");
+    std::filesystem::current_path(noArt.Path() / "run");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(WinMain(nullptr, nullptr, nullptr, 0), 1);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot open"), std::string::npos);
+    EXPECT_EQ(CGraphics::GetDevice(), nullptr) << "the device outlived the failed start-up";
 }
 
 TEST_F(ShellTest, WinMainEndsWithStatusZeroWhenEscIsHeld)
