@@ -1,6 +1,7 @@
 // CPU time of one AppFrame: the world's update with its physics step and the
 // frame's drawing calls, on the recording backend (no GPU) and on the OpenGL
 // backend (Mesa on SDL's offscreen driver), which also does the GL work.
+#include "ArtFolder.h"
 #include "Headless.h"
 #include "app/App.h"
 
@@ -30,14 +31,12 @@ bool StartOn(compat::d3d9::Backend backend)
     current = backend;
     running = [backend]
     {
-        // Run from a folder whose ../art is the project's, as the program is run from build/.
-        const std::filesystem::path root =
-            std::filesystem::temp_directory_path() / "zarv-app-frame";
-        std::filesystem::create_directories(root / "run");
-        if (!std::filesystem::exists(root / "art"))
-            std::filesystem::create_directory_symlink(
-                std::filesystem::path(ZARV_SOURCE_DIR) / "art", root / "art");
-        std::filesystem::current_path(root / "run");
+        // Run beside the project's art, as the program runs from build/; the
+        // folder goes when the benchmark ends.
+        static host::ArtFolder art;
+        if (art.WorkingFolder().empty() && !art.Make(ZARV_ART_DIR).empty())
+            return false;
+        std::filesystem::current_path(art.WorkingFolder());
 
         host::Headless run;
         run.backend = backend;

@@ -2,14 +2,11 @@
 
 void ShellTest::SetUp()
 {
-    // The program reads its art from ../art/3d/yak_52/: run from a folder
-    // whose ../art is the project's.
-    m_root = m_folder.Path();
-    std::filesystem::create_directories(m_root / "run");
-    std::filesystem::create_directory_symlink(std::filesystem::path(ZARV_SOURCE_DIR) / "art",
-                                              m_root / "art");
+    // Run beside the project's art, as the program runs from build/.
+    const std::string made = m_art.Make(ZARV_ART_DIR);
+    ASSERT_EQ(made, "");
     m_savedDirectory = std::filesystem::current_path();
-    std::filesystem::current_path(m_root / "run");
+    std::filesystem::current_path(m_art.WorkingFolder());
 
     host::ResetStandIns();
     host::Headless shell;

@@ -3,8 +3,8 @@
 // the scripted keyboard.
 #pragma once
 
+#include "ArtFolder.h"
 #include "Headless.h"
-#include "ScratchFolder.h"
 
 #include "app/App.h"
 
@@ -29,7 +29,6 @@ protected:
     static std::vector<compat::d3d9::RecordedCall> DrawingCalls();
 
 private:
-    test::ScratchFolder m_folder{"zarv-shell"};
-    std::filesystem::path m_root;
+    host::ArtFolder m_art;
     std::filesystem::path m_savedDirectory;
 };

@@ -1,5 +1,6 @@
 // Start-up: the device state the shell sets, and what a failure looks like.
 #include "ShellFixture.h"
+#include "ScratchFolder.h"
 
 #include "app/FrameTimer.h"
 #include "platform/Graphics.h"

@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     }
 
     std::error_code error;
-    capture::ArtFolder artFolder;
+    host::ArtFolder artFolder;
     fs::path working;
     if (!art.empty())
     {

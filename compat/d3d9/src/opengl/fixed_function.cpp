@@ -44,17 +44,6 @@ ColourSource SourceOf(const DeviceState& state, D3DRENDERSTATETYPE which, bool v
     return fromVertex ? ColourSource::Vertex : ColourSource::Material;
 }
 
-} // namespace
-
-std::array<float, 4> ColourToFloats(D3DCOLOR colour)
-{
-    auto channel = [&](int shift) { return static_cast<float>((colour >> shift) & 0xff) / 255.0f; };
-    return {channel(16), channel(8), channel(0), channel(24)};
-}
-
-namespace
-{
-
 void ComputeTransforms(const DeviceState& state, FixedFunction& out)
 {
     const D3DXMATRIX world(state.world[0]);
@@ -127,6 +116,12 @@ void ComputeLights(const DeviceState& state, FixedFunction& out)
 }
 
 } // namespace
+
+std::array<float, 4> ColourToFloats(D3DCOLOR colour)
+{
+    auto channel = [&](int shift) { return static_cast<float>((colour >> shift) & 0xff) / 255.0f; };
+    return {channel(16), channel(8), channel(0), channel(24)};
+}
 
 void UpdateFixedFunction(const DeviceState& state, const VertexLayout& layout, uint32_t changed,
                          FixedFunction& out)

@@ -1,13 +1,14 @@
 // The program reads its art from ../art/3d/yak_52/ relative to its working
-// folder. To read it from another folder, the tool runs in a working folder
-// made for the run: <tmp>/run, beside <tmp>/art/3d/yak_52, a link to the
-// chosen folder. The program's own paths stay as they are.
+// folder. To read it from another folder (the capture tool's --art, the
+// project's art for the tests and benchmarks), a host runs it in a working
+// folder made for the run: <tmp>/run, beside <tmp>/art/3d/yak_52, a link to
+// the chosen folder. The program's own paths stay as they are.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
-namespace capture
+namespace host
 {
 
 class ArtFolder
@@ -29,4 +30,4 @@ private:
     std::filesystem::path m_working;
 };
 
-} // namespace capture
+} // namespace host

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <system_error>
 
-namespace capture
+namespace host
 {
 
 namespace fs = std::filesystem;
@@ -23,7 +23,7 @@ std::string ArtFolder::Make(const fs::path& art)
     const fs::path temporary = fs::temp_directory_path(error);
     if (error)
         return "cannot find a temporary folder: " + error.message();
-    std::string pattern = (temporary / "zarv-capture-XXXXXX").string();
+    std::string pattern = (temporary / "zarv-run-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         return "cannot make a folder in " + temporary.string() + ": " + std::strerror(errno);
     m_root = pattern;
@@ -38,4 +38,4 @@ std::string ArtFolder::Make(const fs::path& art)
     return {};
 }
 
-} // namespace capture
+} // namespace host
